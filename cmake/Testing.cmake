@@ -34,3 +34,14 @@ function(mirel_add_test name)
     set_tests_properties(${name} PROPERTIES RESOURCE_LOCK "${T_RESOURCE_LOCK}")
   endif()
 endfunction()
+
+# Adds each listed subdirectory of the current source folder that has a
+# CMakeLists.txt, so areas can arrive one at a time without editing the
+# lists that include them.
+function(mirel_add_present_subdirs)
+  foreach(dir IN LISTS ARGN)
+    if(EXISTS ${CMAKE_CURRENT_SOURCE_DIR}/${dir}/CMakeLists.txt)
+      add_subdirectory(${dir})
+    endif()
+  endforeach()
+endfunction()
