@@ -1,0 +1,54 @@
+// The form-view port: everything the main form's logic asks of its window.
+// The Win32 window implements it thinly (timers on the form's window, the
+// skinned message box, the frame's background); tests implement it with a
+// virtual timer queue and scripted answers.
+#pragma once
+
+#include <string>
+#include <vector>
+
+// The device-selection dialog tells the logic which mouse is highlighted;
+// the logic talks to that mouse while the dialog is up.
+class DeviceSelectionListener {
+ public:
+  virtual ~DeviceSelectionListener() = default;
+  virtual void OnHighlight(int entry) = 0;
+};
+
+class FormView {
+ public:
+  virtual ~FormView() = default;
+
+  // Window timers of the form: a set timer fires every `periodMs` until
+  // killed; setting an id again restarts it.
+  virtual void SetTimer(int id, int periodMs) = 0;
+  virtual void KillTimer(int id) = 0;
+
+  // The frame shows background picture 151 + page, the page's window region
+  // and, on page 3 only, its title buttons.
+  virtual void ShowPage(int page) = 0;
+  virtual void EnableControl(int id, bool enable) = 0;
+  virtual void ShowControl(int id, bool show) = 0;
+  virtual void SetProgressRange(int id, int range) = 0;
+  virtual void SetProgressPosition(int id, int position) = 0;
+  virtual void SetFrameButtonsEnabled(bool enable) = 0;
+
+  // A standard message box: stop icon, topmost, caption IDS_APP_TITLE.
+  virtual void ShowStopMessage(const std::wstring& text) = 0;
+
+  // Runs the shared skinned box of `kind` modally; timer ticks keep
+  // arriving while it is up. Returns 1 (OK) or 2 (cancel), or the result a
+  // CloseBox call gave it.
+  virtual int RunBox(int kind, const std::wstring& text, int progressRange) = 0;
+  virtual void SetBoxProgress(int position) = 0;
+  virtual void CloseBox(int result) = 0;
+
+  // The device-selection dialog over `entries`; returns the chosen entry,
+  // or -1 when cancelled. Highlight changes reach `listener`.
+  virtual int RunDeviceSelection(const std::vector<std::wstring>& entries,
+                                 DeviceSelectionListener& listener) = 0;
+
+  // Ends the form's dialog; EndFrame also ends the frame around it.
+  virtual void EndForm() = 0;
+  virtual void EndFrame() = 0;
+};

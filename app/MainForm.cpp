@@ -1,0 +1,149 @@
+#include "app/MainForm.h"
+
+#include "app/FormIds.h"
+#include "editions/Edition.h"
+
+namespace {
+
+// The controls of the six button groups, in the form's template.
+constexpr int kGroupTitles = 1043;
+constexpr int kGroupLists = 1049;
+constexpr int kGroupKeyClear = 1055;
+constexpr int kGroupMacro = 1061;
+constexpr int kGroupScript = 1067;
+constexpr int kGroupCount = 6;
+
+}  // namespace
+
+CMainForm::CMainForm(HidPort& hid, Clock& clock, FormView& view, HidWindow window)
+    : hidPort_(&hid),
+      clock_(&clock),
+      view_(&view),
+      window_(window),
+      hidClient_(hid),
+      protocol_(hid, clock),
+      factory_(CProfileTable::Factory()),
+      previous_(CProfileTable::Factory()) {}
+
+void CMainForm::SetPage(int page) {
+  if (page < 0 || page > 3) return;
+  previousPage_ = page_;
+  page_ = page;
+  const bool noMousePage = page == 0;
+  if (previousPage_ == 0 || noMousePage) {
+    view_->ShowControl(form_id::kTryAgain, noMousePage);
+    view_->ShowControl(form_id::kLeave, noMousePage);
+  }
+  view_->ShowPage(page);
+}
+
+void CMainForm::EnableFormControls(bool enable) {
+  using namespace form_id;
+  for (int id : {kDone, kImport, kExport, kFactory, kApply, kSensitivityReset, kButtonsReset,
+                 kInformation, kPencil, kLevel1, kLevel2})
+    view_->EnableControl(id, enable);
+  for (int tab = 0; tab < 4; ++tab) view_->EnableControl(kFirstProfileTab + tab, enable);
+  for (int group = 0; group < kGroupCount; ++group) {
+    for (int base : {kGroupTitles, kGroupLists, kGroupKeyClear, kGroupMacro, kGroupScript})
+      view_->EnableControl(base + group, enable);
+  }
+  if (!enable) return;
+  // Enabled controls then follow what the current profile allows.
+  const bool standard = currentProfile_ == 0;
+  if (standard) {
+    for (int group = 0; group < kGroupCount; ++group) {
+      view_->EnableControl(kGroupTitles + group, false);
+      view_->EnableControl(kGroupLists + group, false);
+    }
+  }
+  const std::size_t p = Slot(currentProfile_);
+  view_->EnableControl(kApply, unsaved_[p]);
+  view_->EnableControl(kSensitivityReset, sensitivityChanged_[p]);
+  view_->EnableControl(kButtonsReset, !standard && buttonsChanged_[p]);
+}
+
+void CMainForm::BeginModalBox() {
+  busy_ = true;
+  if (page_ == 3) EnableFormControls(false);
+  view_->SetFrameButtonsEnabled(false);
+}
+
+void CMainForm::EndModalBox() {
+  busy_ = false;
+  if (page_ == 3) EnableFormControls(true);
+  view_->SetFrameButtonsEnabled(true);
+}
+
+void CMainForm::OnTimer(int id) {
+  switch (id) {
+    case timer_id::kLoadConfig: LoadConfigurationStep(); break;
+    case timer_id::kSaveAll: SaveAllChangesStep(); break;
+    case timer_id::kSaveProfile: SaveProfileStep(); break;
+    case timer_id::kSelectKeepAlive: protocol_.SendControl(6, 3, 2); break;
+    case timer_id::kBusyAnimation:
+      busyAnimation_ = (busyAnimation_ + 1) % 8;
+      view_->SetBoxProgress(busyAnimation_);
+      break;
+    default: break;
+  }
+}
+
+void CMainForm::StopAllTimers() {
+  for (int id = timer_id::kFirst; id <= timer_id::kLast; ++id) view_->KillTimer(id);
+}
+
+void CMainForm::SendControlAfterPause(int a, int b, int c) {
+  clock_->Sleep(Clock::Duration(10));
+  protocol_.SendControl(a, b, c);
+}
+
+void CMainForm::OnCancel() {
+  StopAllTimers();
+  if (connected_ && busy_) SendControlAfterPause(6, 3, 3);
+  if (currentProfile_ != startupProfile_) startupProfile_ = currentProfile_;
+  view_->EndForm();
+}
+
+void CMainForm::EndFormAndFrame() {
+  view_->EndForm();
+  view_->EndFrame();
+}
+
+void CMainForm::OnClose() {
+  StopAllTimers();
+  EndFormAndFrame();
+}
+
+void CMainForm::OnDone() {
+  bool anyUnsaved = false;
+  for (bool flag : unsaved_) anyUnsaved = anyUnsaved || flag;
+  if (anyUnsaved) {
+    BeginModalBox();
+    const int answer = view_->RunBox(box_kind::kApplyOrNot, Text(IDS_APPLY_QUESTION), 0);
+    EndModalBox();
+    if (answer == 1) ApplyBeforeExit();
+  }
+  StopAllTimers();
+  EndFormAndFrame();
+}
+
+void CMainForm::ApplyBeforeExit() {
+  if (busy_) return;
+  bool anyChanged = false;
+  for (int r = 0; r < CIcGM06Vx::kRegisterSpace && !anyChanged; ++r)
+    anyChanged = protocol_.Entry(r).changed;
+  int count = 0;
+  const bool started = anyChanged && SaveAllChanges(count) == 1;
+  if (started && count >= 15) {
+    const int result = view_->RunBox(box_kind::kSaving, L"", 113);
+    if (result == 2) EndModalBox();
+  }
+  if (started) {
+    protocol_.SendControl(6, 3, 3);
+    return;
+  }
+  if (connected_ && busy_) {
+    StopAllTimers();
+    SendControlAfterPause(6, 3, 3);
+  }
+}

@@ -1,0 +1,123 @@
+// The main form's logic: the lifecycle of the form (pages, timers, the
+// modal box bracket, closing), finding and losing the mouse, and the
+// configuration transfers between the register cache and the mouse.
+//
+// Every device transfer is cut into steps of one register per tick of a
+// 10 ms window timer, re-armed by each step, so the window keeps painting
+// and a step never overlaps the next one. The window (CSkinMainForm) shows
+// what this logic tells its FormView and forwards commands and ticks.
+//
+// [SECTION] lifecycle and pages   MainForm.cpp
+// [SECTION] device connection     MainFormConnection.cpp
+// [SECTION] transfers             MainFormTransfers.cpp
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "app/FormView.h"
+#include "config/ProfileTable.h"
+#include "device/HidClient.h"
+#include "device/IcGM06Vx.h"
+#include "platform/Clock.h"
+
+class CMainForm : private DeviceSelectionListener {
+ public:
+  // The port, clock and view must outlive the form. `window` is the form
+  // window's handle as device notifications address it.
+  CMainForm(HidPort& hid, Clock& clock, FormView& view, HidWindow window);
+
+  // --- lifecycle ---------------------------------------------------------
+  // Pages 0 no mouse, 1 resetting, 2 loading, 3 settings; above 3 ignored.
+  void SetPage(int page);
+  void EnableFormControls(bool enable);
+  void BeginModalBox();
+  void EndModalBox();
+  void OnTimer(int id);
+  void StopAllTimers();
+  void OnCancel();
+  void OnClose();  // window close, leave button, application exit
+  void OnDone();   // the done button
+
+  // --- connection ----------------------------------------------------------
+  void ConnectDevice();
+  void ResetAfterDeviceLoss();
+  static constexpr int kDeviceArrival = 0x8000;
+  static constexpr int kDeviceRemoveComplete = 0x8004;
+  int OnDeviceChange(int event);
+
+  // --- transfers -----------------------------------------------------------
+  int StartLoadConfiguration();
+  int LoadConfigurationStep();
+  int SaveAllChanges(int& count);
+  int SaveAllChangesStep();
+  int StartSaveProfile(int& count);
+  int SaveProfileStep();
+  void PrepareTransfer();
+  void IndicatorStep();
+  void AfterWriteCommit();
+  void SnapshotPreviousValues();
+  int NextChangedInLoadList();
+  int NextChangedInProfile();
+  int CountChangedInProfile() const;
+
+  // --- state ---------------------------------------------------------------
+  int Page() const { return page_; }
+  bool Connected() const { return connected_; }
+  bool Busy() const { return busy_; }
+  int SelectedDevice() const { return selectedDevice_; }
+  int DeviceCount() const { return deviceCount_; }
+  int CurrentProfile() const { return currentProfile_; }
+  void SetCurrentProfileIndex(int profile) { currentProfile_ = profile; }
+  int StartupProfile() const { return startupProfile_; }
+  bool SensitivitySwap() const { return sensitivitySwap_; }
+  bool Unsaved(int profile) const { return unsaved_[Slot(profile)]; }
+  void SetUnsaved(int profile, bool value) { unsaved_[Slot(profile)] = value; }
+  CIcGM06Vx& Protocol() { return protocol_; }
+  CHidClient& HidClient() { return hidClient_; }
+  const CProfileTable& PreviousValues() const { return previous_; }
+  const CProfileTable& FactoryValues() const { return factory_; }
+
+ private:
+  static std::size_t Slot(int profile) { return static_cast<std::size_t>(profile & 3); }
+
+  void OnHighlight(int entry) override;
+  void SendControlAfterPause(int a, int b, int c);
+  void FinishLoad();
+  void FailLoad();
+  void FailSave();
+  void EndTimedWrite(int boxResult);
+  bool CommitForSave(int address);
+  void ApplyBeforeExit();
+  void EndFormAndFrame();
+  int BuildDeviceTable();
+
+  HidPort* hidPort_;
+  Clock* clock_;
+  FormView* view_;
+  HidWindow window_;
+  CHidClient hidClient_;
+  CIcGM06Vx protocol_;
+
+  int page_ = -1;
+  int previousPage_ = -1;
+  int selectedDevice_ = 0;
+  int deviceCount_ = 0;
+  bool connected_ = false;
+  bool busy_ = false;
+  int currentProfile_ = 0;
+  int startupProfile_ = 0;
+  bool sensitivitySwap_ = false;
+  std::array<bool, 4> unsaved_{};
+  std::array<bool, 4> sensitivityChanged_{};
+  std::array<bool, 4> buttonsChanged_{};
+  int transferPosition_ = 0;
+  int transferCount_ = 0;
+  int indicatorCursor_ = 0;
+  int busyAnimation_ = 0;
+  int highlighted_ = -1;
+  CProfileTable factory_;
+  CProfileTable previous_;
+};

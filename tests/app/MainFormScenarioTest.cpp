@@ -1,0 +1,272 @@
+// The main form against virtual mice on a virtual clock: what reached the
+// mouse (its control log and registers) and what the user saw.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "app/FormIds.h"
+#include "app/MainForm.h"
+#include "config/LoadList.h"
+#include "sim/VirtualHidBackend.h"
+#include "tests/support/TestEdition.h"
+#include "tests/support/TestFormView.h"
+
+namespace {
+
+using Controls = std::vector<SControlCommand>;
+constexpr HidWindow kWindow = 0x1234;
+
+class MainFormScenario : public ::testing::Test {
+ protected:
+  MainFormScenario() {
+    view.onTimer = [this](int id) { form.OnTimer(id); };
+    hid.SetNotifier([this](HidWindow window, bool arrival, std::u16string_view) {
+      if (window == kWindow)
+        form.OnDeviceChange(arrival ? CMainForm::kDeviceArrival : CMainForm::kDeviceRemoveComplete);
+    });
+  }
+
+  // Connects and runs the whole load; the mouse's log starts empty after.
+  void ConnectAndLoad(VirtualMirel& mouse) {
+    form.ConnectDevice();
+    view.RunTimers();
+    ASSERT_EQ(form.Page(), 3);
+    mouse.ClearLog();
+  }
+
+  // Marks `count` registers of the load list changed with new values.
+  void ChangeLoadListRegisters(int count) {
+    for (int i = 0; i < count; ++i) {
+      const int r = kLoadList[static_cast<std::size_t>(i) * 3 % kLoadListCount];
+      form.Protocol().SetCachedValue(r, (form.Protocol().Entry(r).value + 1) & 0xFF);
+    }
+  }
+
+  int ChangedInLoadList() {
+    return static_cast<int>(std::count_if(kLoadList.begin(), kLoadList.end(), [&](int r) {
+      return form.Protocol().Entry(r).changed;
+    }));
+  }
+
+  ScopedEdition edition{EditionId::TraditionalChinese};
+  VirtualClock clock;
+  VirtualHidBackend hid{clock};
+  TestFormView view{clock};
+  CMainForm form{hid, clock, view, kWindow};
+};
+
+TEST_F(MainFormScenario, NoMouseShowsTheNoMousePage) {
+  form.ConnectDevice();
+  EXPECT_FALSE(form.Connected());
+  EXPECT_EQ(view.pages, std::vector<int>{0});
+  EXPECT_TRUE(view.Shown(form_id::kTryAgain));
+  EXPECT_TRUE(view.Shown(form_id::kLeave));
+  EXPECT_TRUE(view.stopMessages.empty());
+}
+
+TEST_F(MainFormScenario, LoadReadsTheWholeListOneRegisterPerTick) {
+  VirtualMirel& mouse = hid.AddMouse();
+  mouse.SetRegister(0x06, 0x40);
+  mouse.SetRegister(0x3A, 0x17);
+  form.ConnectDevice();
+  EXPECT_EQ(form.Page(), 2);
+  EXPECT_TRUE(form.Busy());
+  EXPECT_EQ(view.progressRange[form_id::kLoadProgress], 113);
+  const Clock::Duration start = clock.Now();
+  const int ticks = view.RunTimers();
+
+  EXPECT_EQ(ticks, 112);  // the first register is read at the start
+  EXPECT_GE(clock.Now() - start, Clock::Duration(112 * 10));
+  EXPECT_EQ(view.pages, (std::vector<int>{2, 3}));
+  EXPECT_FALSE(form.Busy());
+  EXPECT_FALSE(view.Shown(form_id::kLoadProgress));
+  EXPECT_TRUE(form.SensitivitySwap());
+  for (int r : kLoadList) {
+    EXPECT_TRUE(form.Protocol().Entry(r).valid) << r;
+    EXPECT_EQ(form.Protocol().Entry(r).value, mouse.Register(r)) << r;
+  }
+  const Controls& log = mouse.Controls();
+  ASSERT_GE(log.size(), 3u);
+  EXPECT_EQ(log.front(), (SControlCommand{5, 0, 0}));
+  EXPECT_EQ(log[1], (SControlCommand{6, 3, 0}));
+  EXPECT_EQ(log.back(), (SControlCommand{6, 3, 3}));
+  // The indicator skips positions 5 and 8.
+  for (const SControlCommand& c : log) {
+    if (c.a == 6 && c.b == 1) {
+      EXPECT_TRUE(c.c != 5 && c.c != 8) << int(c.c);
+    }
+  }
+  EXPECT_EQ((Controls{log.begin() + 2, log.begin() + 8}),
+            (Controls{{6, 1, 2}, {6, 0, 2}, {6, 1, 3}, {6, 0, 3}, {6, 1, 4}, {6, 0, 4}}));
+  EXPECT_EQ(log[8], (SControlCommand{6, 1, 6}));
+  EXPECT_EQ(form.PreviousValues().Entries(2)[5].value, 0x17);
+}
+
+TEST_F(MainFormScenario, FirstReadFailingShowsTheLoadErrorOnce) {
+  VirtualMirel& mouse = hid.AddMouse();
+  form.ConnectDevice();
+  form.StopAllTimers();
+  mouse.ClearLog();
+  mouse.SetFault("fail-get", 1000);
+  EXPECT_EQ(form.StartLoadConfiguration(), 0);
+  EXPECT_EQ(mouse.Controls(), (Controls{{5, 0, 0}, {6, 3, 0}, {6, 3, 3}}));
+  EXPECT_EQ(view.stopMessages, std::vector<std::wstring>{L"Error: Failed to LOAD MOUSE CONFIGURE!"});
+  EXPECT_FALSE(form.Busy());
+}
+
+TEST_F(MainFormScenario, ReadFailingMidwayLeavesTheLoadingPage) {
+  VirtualMirel& mouse = hid.AddMouse();
+  form.ConnectDevice();
+  view.RunTimers(10);
+  mouse.SetFault("fail-get", 1000);
+  view.RunTimers();
+  EXPECT_EQ(view.stopMessages.size(), 1u);
+  EXPECT_EQ(form.Page(), 2);
+  EXPECT_TRUE(form.Connected());
+  EXPECT_FALSE(form.Busy());
+  EXPECT_FALSE(view.Shown(form_id::kLoadProgress));
+  EXPECT_FALSE(view.Shown(form_id::kTryAgain));
+  EXPECT_EQ(mouse.Controls().back(), (SControlCommand{6, 3, 3}));
+  // Arrivals are ignored while connected.
+  VirtualMirel& other = hid.AddMouse({.vendorId = 0x5D93, .productId = 0x46B8});
+  hid.SetPlugged(other, true);
+  EXPECT_EQ(form.Page(), 2);
+}
+
+TEST_F(MainFormScenario, TwoMiceAreChosenInTheSelectionDialog) {
+  VirtualMirel& first = hid.AddMouse();
+  VirtualMirel& second = hid.AddMouse({.vendorId = 0x5D93, .productId = 0x46B8, .version = 0x0705,
+                                       .product = u"Second"});
+  view.selections.push_back({{1}, 1, 2});
+  form.ConnectDevice();
+  ASSERT_EQ(view.selectionEntries.size(), 1u);
+  EXPECT_EQ(view.selectionEntries[0],
+            (std::vector<std::wstring>{L"704: Orvo Mirel Gaming Mouse", L"705: Second"}));
+  EXPECT_EQ(first.Controls(),
+            (Controls{{5, 0, 0}, {6, 3, 0}, {6, 3, 2}, {6, 3, 2}, {6, 3, 3}}));
+  const Controls& log = second.Controls();
+  ASSERT_GE(log.size(), 5u);
+  EXPECT_EQ((Controls{log.begin(), log.begin() + 3}), (Controls{{5, 0, 0}, {6, 3, 0}, {6, 3, 3}}));
+  EXPECT_EQ(log[3], (SControlCommand{5, 0, 0}));  // the load begins
+  EXPECT_FALSE(view.TimerSet(timer_id::kSelectKeepAlive));
+  EXPECT_EQ(form.SelectedDevice(), 1);
+  EXPECT_EQ(form.DeviceCount(), 2);
+  EXPECT_TRUE(form.Connected());
+}
+
+TEST_F(MainFormScenario, CancelledSelectionLeavesTheFormUnconnected) {
+  hid.AddMouse();
+  hid.AddMouse({.vendorId = 0x5D93, .productId = 0x46B8});
+  view.selections.push_back({{}, -1, 0});
+  form.ConnectDevice();
+  EXPECT_FALSE(form.Connected());
+  EXPECT_EQ(form.DeviceCount(), 0);
+  EXPECT_EQ(view.formEnded, 1);
+  EXPECT_EQ(form.Page(), 0);
+}
+
+TEST_F(MainFormScenario, FourteenChangesAreWrittenDirectly) {
+  VirtualMirel& mouse = hid.AddMouse();
+  ConnectAndLoad(mouse);
+  ChangeLoadListRegisters(14);
+  int count = 0;
+  EXPECT_EQ(form.SaveAllChanges(count), 1);
+  EXPECT_EQ(count, 14);
+  EXPECT_EQ(view.ticksFired, 112);  // no timer beyond the load's
+  EXPECT_FALSE(view.TimerSet(timer_id::kSaveAll));
+  EXPECT_EQ(ChangedInLoadList(), 0);
+  for (int r : kLoadList) EXPECT_EQ(mouse.Register(r), form.Protocol().Entry(r).value) << r;
+  EXPECT_EQ(mouse.Controls(), (Controls{{5, 0, 0}, {6, 3, 0}, {6, 3, 3}, {0, 0, 0}}));
+}
+
+TEST_F(MainFormScenario, DoneWithFifteenChangesWritesThemBehindTheProgressBox) {
+  VirtualMirel& mouse = hid.AddMouse();
+  ConnectAndLoad(mouse);
+  ChangeLoadListRegisters(15);
+  form.SetUnsaved(2, true);
+  view.boxAnswers.push_back(1);  // apply the new settings
+  form.OnDone();
+
+  ASSERT_EQ(view.boxes.size(), 2u);
+  EXPECT_EQ(view.boxes[0].kind, 648);
+  EXPECT_EQ(view.boxes[0].text, L"套用新設定值到滑鼠上?");
+  EXPECT_EQ(view.boxes[1].kind, 340);
+  EXPECT_EQ(view.boxes[1].progressRange, 113);
+  EXPECT_EQ(view.boxes[1].closedWith, 1);
+  EXPECT_FALSE(view.boxes[1].progress.empty());
+  EXPECT_EQ(ChangedInLoadList(), 0);
+  for (int r : kLoadList) EXPECT_EQ(mouse.Register(r), form.Protocol().Entry(r).value) << r;
+  const Controls& log = mouse.Controls();
+  EXPECT_EQ(log[log.size() - 2], (SControlCommand{0, 0, 0}));
+  EXPECT_EQ(log.back(), (SControlCommand{6, 3, 3}));
+  EXPECT_EQ(view.formEnded, 1);
+  EXPECT_EQ(view.frameEnded, 1);
+  EXPECT_FALSE(form.Busy());
+}
+
+TEST_F(MainFormScenario, DoneWithoutUnsavedProfilesClosesWithoutAQuestion) {
+  VirtualMirel& mouse = hid.AddMouse();
+  ConnectAndLoad(mouse);
+  form.OnDone();
+  EXPECT_TRUE(view.boxes.empty());
+  EXPECT_EQ(view.frameEnded, 1);
+  EXPECT_TRUE(mouse.Controls().empty());
+}
+
+TEST_F(MainFormScenario, WriteFailingHalfWayKeepsTheRestMarkedChanged) {
+  VirtualMirel& mouse = hid.AddMouse();
+  ConnectAndLoad(mouse);
+  ChangeLoadListRegisters(20);
+  int count = 0;
+  ASSERT_EQ(form.SaveAllChanges(count), 1);
+  EXPECT_TRUE(form.Busy());
+  view.RunTimers(5);
+  mouse.SetFault("fail-set", 1000);
+  view.RunTimers();
+  EXPECT_EQ(view.stopMessages, std::vector<std::wstring>{L"Error: Failed to SAVE MOUSE CONFIGURE!"});
+  EXPECT_FALSE(form.Busy());
+  const int left = ChangedInLoadList();
+  EXPECT_GT(left, 0);
+  EXPECT_LT(left, 20);
+  for (int r : kLoadList) {
+    const SRegisterEntry& e = form.Protocol().Entry(r);
+    if (!e.changed) {
+      EXPECT_EQ(mouse.Register(r), e.value) << r;
+    }
+  }
+}
+
+TEST_F(MainFormScenario, UnpluggingDuringTheLoadStopsItAndShowsTheNoMousePage) {
+  VirtualMirel& mouse = hid.AddMouse();
+  form.ConnectDevice();
+  view.RunTimers(20);
+  hid.SetPlugged(mouse, false);
+  EXPECT_FALSE(form.Connected());
+  EXPECT_FALSE(form.Busy());
+  EXPECT_EQ(form.Page(), 0);
+  EXPECT_EQ(view.RunTimers(), 0);
+}
+
+TEST_F(MainFormScenario, PluggingInOnTheNoMousePageConnectsAndLoads) {
+  VirtualMirel& mouse = hid.AddMouse();
+  hid.SetPlugged(mouse, false);
+  form.ConnectDevice();
+  ASSERT_EQ(form.Page(), 0);
+  hid.SetPlugged(mouse, true);
+  EXPECT_TRUE(form.Connected());
+  view.RunTimers();
+  EXPECT_EQ(form.Page(), 3);
+}
+
+TEST_F(MainFormScenario, AnotherMouseComingAndGoingChangesNothing) {
+  VirtualMirel& mouse = hid.AddMouse();
+  ConnectAndLoad(mouse);
+  VirtualMirel& other = hid.AddMouse({.vendorId = 0x5D93, .productId = 0x46B8});
+  hid.SetPlugged(other, true);
+  hid.SetPlugged(other, false);
+  EXPECT_TRUE(form.Connected());
+  EXPECT_EQ(form.Page(), 3);
+  EXPECT_TRUE(other.Controls().empty());
+}
+
+}  // namespace

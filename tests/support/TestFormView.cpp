@@ -1,0 +1,70 @@
+#include "tests/support/TestFormView.h"
+
+#include <stdexcept>
+
+void TestFormView::SetTimer(int id, int periodMs) {
+  timers_[id] = Timer{periodMs, clock_.Now() + Clock::Duration(periodMs), sequence_++};
+}
+
+bool TestFormView::FireNext() {
+  if (timers_.empty()) return false;
+  auto next = timers_.begin();
+  for (auto it = timers_.begin(); it != timers_.end(); ++it) {
+    const bool earlier = it->second.due < next->second.due ||
+                         (it->second.due == next->second.due &&
+                          it->second.sequence < next->second.sequence);
+    if (earlier) next = it;
+  }
+  const int id = next->first;
+  if (next->second.due > clock_.Now()) clock_.Advance(next->second.due - clock_.Now());
+  // Window timers repeat until killed.
+  next->second.due = clock_.Now() + Clock::Duration(next->second.period);
+  next->second.sequence = sequence_++;
+  ++ticksFired;
+  if (onTimer) onTimer(id);
+  return true;
+}
+
+int TestFormView::RunTimers(int limit) {
+  int fired = 0;
+  while (fired < limit && FireNext()) ++fired;
+  return fired;
+}
+
+int TestFormView::RunBox(int kind, const std::wstring& text, int range) {
+  boxes.push_back(Box{kind, text, range, std::nullopt, {}});
+  const std::size_t index = boxes.size() - 1;
+  if (!boxAnswers.empty()) {
+    const int answer = boxAnswers.front();
+    boxAnswers.pop_front();
+    return answer;
+  }
+  openBoxes_.push_back(index);
+  // The box's own message loop: ticks keep arriving until the logic closes
+  // it. A runaway transfer is a test failure, not an endless loop.
+  for (int ticks = 0; !boxes[index].closedWith && ticks < 1000000; ++ticks) {
+    if (!FireNext()) break;
+  }
+  openBoxes_.pop_back();
+  return boxes[index].closedWith.value_or(2);
+}
+
+void TestFormView::SetBoxProgress(int position) {
+  if (!openBoxes_.empty()) boxes[openBoxes_.back()].progress.push_back(position);
+}
+
+void TestFormView::CloseBox(int result) {
+  if (!openBoxes_.empty()) boxes[openBoxes_.back()].closedWith = result;
+}
+
+int TestFormView::RunDeviceSelection(const std::vector<std::wstring>& entries,
+                                     DeviceSelectionListener& listener) {
+  selectionEntries.push_back(entries);
+  if (selections.empty()) throw std::logic_error("no scripted device selection");
+  Selection selection = selections.front();
+  selections.pop_front();
+  listener.OnHighlight(0);
+  for (int tick = 0; tick < selection.keepAliveTicks; ++tick) FireNext();
+  for (int entry : selection.highlights) listener.OnHighlight(entry);
+  return selection.result;
+}

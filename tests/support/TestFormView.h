@@ -1,0 +1,96 @@
+// The form's view in tests: records what the logic shows, runs window
+// timers on a virtual clock, and answers boxes and the device-selection
+// dialog from a script.
+#pragma once
+
+#include <deque>
+#include <functional>
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "app/FormView.h"
+#include "platform/VirtualClock.h"
+
+class TestFormView : public FormView {
+ public:
+  struct Box {
+    int kind;
+    std::wstring text;
+    int progressRange;
+    std::optional<int> closedWith;  // set when the logic closed it
+    std::vector<int> progress;
+  };
+  // A scripted selection: entries highlighted one after another, then the
+  // result (-1 cancels).
+  struct Selection {
+    std::vector<int> highlights;
+    int result;
+    // Keep-alive ticks to let pass after the first highlight.
+    int keepAliveTicks = 0;
+  };
+
+  explicit TestFormView(VirtualClock& clock) : clock_(clock) {}
+
+  // Where timer ticks go (the form's OnTimer).
+  std::function<void(int id)> onTimer;
+
+  // Fires due timers in time order until none is set or `limit` ticks ran;
+  // returns the number fired.
+  int RunTimers(int limit = 100000);
+  bool TimerSet(int id) const { return timers_.count(id) != 0; }
+  int TimerPeriod(int id) const { return timers_.at(id).period; }
+
+  // Answers for question boxes, in order; a box with no answer left and no
+  // timer that could close it ends with cancel.
+  std::deque<int> boxAnswers;
+  std::deque<Selection> selections;
+
+  // What was shown.
+  std::vector<int> pages;
+  std::map<int, bool> enabled;
+  std::map<int, bool> shown;
+  std::map<int, int> progressRange;
+  std::map<int, int> progressPosition;
+  std::vector<std::wstring> stopMessages;
+  std::vector<Box> boxes;
+  std::vector<std::vector<std::wstring>> selectionEntries;
+  std::optional<bool> frameButtonsEnabled;
+  int formEnded = 0;
+  int frameEnded = 0;
+  int ticksFired = 0;
+
+  bool Enabled(int id) const { return enabled.count(id) != 0 && enabled.at(id); }
+  bool Shown(int id) const { return shown.count(id) != 0 && shown.at(id); }
+
+  void SetTimer(int id, int periodMs) override;
+  void KillTimer(int id) override { timers_.erase(id); }
+  void ShowPage(int page) override { pages.push_back(page); }
+  void EnableControl(int id, bool enable) override { enabled[id] = enable; }
+  void ShowControl(int id, bool show) override { shown[id] = show; }
+  void SetProgressRange(int id, int range) override { progressRange[id] = range; }
+  void SetProgressPosition(int id, int position) override { progressPosition[id] = position; }
+  void SetFrameButtonsEnabled(bool enable) override { frameButtonsEnabled = enable; }
+  void ShowStopMessage(const std::wstring& text) override { stopMessages.push_back(text); }
+  int RunBox(int kind, const std::wstring& text, int progressRange) override;
+  void SetBoxProgress(int position) override;
+  void CloseBox(int result) override;
+  int RunDeviceSelection(const std::vector<std::wstring>& entries,
+                         DeviceSelectionListener& listener) override;
+  void EndForm() override { ++formEnded; }
+  void EndFrame() override { ++frameEnded; }
+
+ private:
+  struct Timer {
+    int period;
+    Clock::Duration due;
+    long sequence;
+  };
+  bool FireNext();
+
+  VirtualClock& clock_;
+  std::map<int, Timer> timers_;
+  long sequence_ = 0;
+  std::vector<std::size_t> openBoxes_;
+};
