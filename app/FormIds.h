@@ -48,6 +48,8 @@ inline constexpr int kBusyAnimationPeriodMs = 250;
 namespace box_kind {
 
 inline constexpr int kSaving = 340;
+inline constexpr int kResetting = 341;
+inline constexpr int kChange = 343;
 inline constexpr int kApplyOrNot = 648;
 
 }  // namespace box_kind

@@ -32,6 +32,8 @@ class FormView {
   virtual void SetProgressRange(int id, int range) = 0;
   virtual void SetProgressPosition(int id, int position) = 0;
   virtual void SetFrameButtonsEnabled(bool enable) = 0;
+  // Releases the other tabs' pressed look and presses this profile's tab.
+  virtual void PressProfileTab(int profile) = 0;
 
   // A standard message box: stop icon, topmost, caption IDS_APP_TITLE.
   virtual void ShowStopMessage(const std::wstring& text) = 0;

@@ -15,15 +15,28 @@ constexpr int kGroupCount = 6;
 
 }  // namespace
 
-CMainForm::CMainForm(HidPort& hid, Clock& clock, FormView& view, HidWindow window)
+CMainForm::CMainForm(HidPort& hid, Clock& clock, CSettingsStore& settings, FormView& view,
+                     HidWindow window)
     : hidPort_(&hid),
       clock_(&clock),
       view_(&view),
       window_(window),
       hidClient_(hid),
       protocol_(hid, clock),
+      registry_(settings),
+      values_(registry_),
       factory_(CProfileTable::Factory()),
       previous_(CProfileTable::Factory()) {}
+
+void CMainForm::OnInitDialog() {
+  startupProfile_ = values_.ReadStartupProfile();
+  currentProfile_ = 0;
+  view_->EnableControl(form_id::kApply, false);
+  view_->EnableControl(form_id::kSensitivityReset, false);
+  view_->EnableControl(form_id::kButtonsReset, false);
+  view_->EnableControl(form_id::kDone, true);
+  ConnectDevice();
+}
 
 void CMainForm::SetPage(int page) {
   if (page < 0 || page > 3) return;
@@ -79,6 +92,7 @@ void CMainForm::OnTimer(int id) {
     case timer_id::kLoadConfig: LoadConfigurationStep(); break;
     case timer_id::kSaveAll: SaveAllChangesStep(); break;
     case timer_id::kSaveProfile: SaveProfileStep(); break;
+    case timer_id::kFactoryRestore: FactoryRestoreStep(); break;
     case timer_id::kSelectKeepAlive: protocol_.SendControl(6, 3, 2); break;
     case timer_id::kBusyAnimation:
       busyAnimation_ = (busyAnimation_ + 1) % 8;
@@ -100,8 +114,14 @@ void CMainForm::SendControlAfterPause(int a, int b, int c) {
 void CMainForm::OnCancel() {
   StopAllTimers();
   if (connected_ && busy_) SendControlAfterPause(6, 3, 3);
-  if (currentProfile_ != startupProfile_) startupProfile_ = currentProfile_;
+  StoreStartupProfileIfChanged();
   view_->EndForm();
+}
+
+void CMainForm::StoreStartupProfileIfChanged() {
+  if (currentProfile_ == startupProfile_) return;
+  values_.StoreStartupProfile(currentProfile_);
+  startupProfile_ = currentProfile_;
 }
 
 void CMainForm::EndFormAndFrame() {
@@ -140,6 +160,7 @@ void CMainForm::ApplyBeforeExit() {
   }
   if (started) {
     protocol_.SendControl(6, 3, 3);
+    ActivateProfile();
     return;
   }
   if (connected_ && busy_) {

@@ -10,6 +10,7 @@
 // [SECTION] lifecycle and pages   MainForm.cpp
 // [SECTION] device connection     MainFormConnection.cpp
 // [SECTION] transfers             MainFormTransfers.cpp
+// [SECTION] profiles              MainFormProfiles.cpp
 #pragma once
 
 #include <array>
@@ -18,6 +19,8 @@
 #include <vector>
 
 #include "app/FormView.h"
+#include "app/ProgramValues.h"
+#include "app/RegistryStore.h"
 #include "config/ProfileTable.h"
 #include "device/HidClient.h"
 #include "device/IcGM06Vx.h"
@@ -25,9 +28,14 @@
 
 class CMainForm : private DeviceSelectionListener {
  public:
-  // The port, clock and view must outlive the form. `window` is the form
+  // The ports, clock and view must outlive the form. `window` is the form
   // window's handle as device notifications address it.
-  CMainForm(HidPort& hid, Clock& clock, FormView& view, HidWindow window);
+  CMainForm(HidPort& hid, Clock& clock, CSettingsStore& settings, FormView& view,
+            HidWindow window);
+
+  // The form's opening: the startup profile, the controls' first state and
+  // the connection to the mouse.
+  void OnInitDialog();
 
   // --- lifecycle ---------------------------------------------------------
   // Pages 0 no mouse, 1 resetting, 2 loading, 3 settings; above 3 ignored.
@@ -63,6 +71,15 @@ class CMainForm : private DeviceSelectionListener {
   int NextChangedInProfile();
   int CountChangedInProfile() const;
 
+  // --- profiles ----------------------------------------------------------
+  int SelectProfile(int index, bool skipIfCurrent);
+  int SetCurrentProfile(int index);
+  void ApplyProfile();
+  void ActivateProfile();
+  void RestoreFactoryProfile();
+  int StartFactoryRestore();
+  int FactoryRestoreStep();
+
   // --- state ---------------------------------------------------------------
   int Page() const { return page_; }
   bool Connected() const { return connected_; }
@@ -70,7 +87,6 @@ class CMainForm : private DeviceSelectionListener {
   int SelectedDevice() const { return selectedDevice_; }
   int DeviceCount() const { return deviceCount_; }
   int CurrentProfile() const { return currentProfile_; }
-  void SetCurrentProfileIndex(int profile) { currentProfile_ = profile; }
   int StartupProfile() const { return startupProfile_; }
   bool SensitivitySwap() const { return sensitivitySwap_; }
   bool Unsaved(int profile) const { return unsaved_[Slot(profile)]; }
@@ -91,6 +107,7 @@ class CMainForm : private DeviceSelectionListener {
   void EndTimedWrite(int boxResult);
   bool CommitForSave(int address);
   void ApplyBeforeExit();
+  void StoreStartupProfileIfChanged();
   void EndFormAndFrame();
   int BuildDeviceTable();
 
@@ -100,6 +117,8 @@ class CMainForm : private DeviceSelectionListener {
   HidWindow window_;
   CHidClient hidClient_;
   CIcGM06Vx protocol_;
+  CRegistryStore registry_;
+  CProgramValues values_;
 
   int page_ = -1;
   int previousPage_ = -1;
@@ -108,6 +127,7 @@ class CMainForm : private DeviceSelectionListener {
   bool connected_ = false;
   bool busy_ = false;
   int currentProfile_ = 0;
+  int previousProfile_ = 6;  // none: the first display applies the standard layout
   int startupProfile_ = 0;
   bool sensitivitySwap_ = false;
   std::array<bool, 4> unsaved_{};

@@ -104,6 +104,7 @@ void CMainForm::FinishLoad() {
   buttonsChanged_ = {};
   if (page_ != 3) SetPage(3);
   EnableFormControls(true);
+  SelectProfile(startupProfile_, false);
   SnapshotPreviousValues();
 }
 

@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "app/FormIds.h"
+#include "app/MemorySettingsStore.h"
 #include "app/MainForm.h"
 #include "config/LoadList.h"
 #include "sim/VirtualHidBackend.h"
@@ -52,7 +53,8 @@ class MainFormScenario : public ::testing::Test {
   VirtualClock clock;
   VirtualHidBackend hid{clock};
   TestFormView view{clock};
-  CMainForm form{hid, clock, view, kWindow};
+  CMemorySettingsStore settings;
+  CMainForm form{hid, clock, settings, view, kWindow};
 };
 
 TEST_F(MainFormScenario, NoMouseShowsTheNoMousePage) {
@@ -196,9 +198,11 @@ TEST_F(MainFormScenario, DoneWithFifteenChangesWritesThemBehindTheProgressBox) {
   EXPECT_FALSE(view.boxes[1].progress.empty());
   EXPECT_EQ(ChangedInLoadList(), 0);
   for (int r : kLoadList) EXPECT_EQ(mouse.Register(r), form.Protocol().Entry(r).value) << r;
+  // The timed save ends with (0, 0, 0); then (6, 3, 3) and the profile
+  // is made active, which ends with (0, 0, 0) again.
   const Controls& log = mouse.Controls();
-  EXPECT_EQ(log[log.size() - 2], (SControlCommand{0, 0, 0}));
-  EXPECT_EQ(log.back(), (SControlCommand{6, 3, 3}));
+  EXPECT_EQ((Controls{log.end() - 3, log.end()}), (Controls{{0, 0, 0}, {6, 3, 3}, {0, 0, 0}}));
+  EXPECT_EQ(mouse.Register(0xA6) & 0x13, 0x10);
   EXPECT_EQ(view.formEnded, 1);
   EXPECT_EQ(view.frameEnded, 1);
   EXPECT_FALSE(form.Busy());
@@ -267,6 +271,95 @@ TEST_F(MainFormScenario, AnotherMouseComingAndGoingChangesNothing) {
   EXPECT_TRUE(form.Connected());
   EXPECT_EQ(form.Page(), 3);
   EXPECT_TRUE(other.Controls().empty());
+}
+
+TEST_F(MainFormScenario, ApplyOnProfileTwoKeepsTheProfileFlags) {
+  VirtualMirel& mouse = hid.AddMouse();
+  mouse.SetRegister(0xA6, 0xE1);
+  ConnectAndLoad(mouse);
+  form.SelectProfile(3, true);
+  form.SelectProfile(2, true);
+  EXPECT_TRUE(mouse.ReceivedReports().empty());  // switching tabs sends nothing
+  EXPECT_EQ(view.pressedTab, 2);
+  form.ApplyProfile();
+  EXPECT_EQ(mouse.Register(0xA6), 0xF2);
+  EXPECT_EQ(mouse.Controls().back(), (SControlCommand{0, 0, 0}));
+  EXPECT_EQ(CRegistryStore(settings).GetDword(L"AP Startup Profile"), 2);
+}
+
+TEST_F(MainFormScenario, ApplyWithManyChangesWritesOnlyTheCurrentProfile) {
+  VirtualMirel& mouse = hid.AddMouse();
+  ConnectAndLoad(mouse);
+  form.SelectProfile(1, true);
+  for (int group = 0; group < 6; ++group)
+    for (int i = 0; i < 4; ++i) form.Protocol().SetCachedValue(0x15 + 4 * group + i, 0x33);
+  form.Protocol().SetCachedValue(0x3A, 0x05);  // profile 2: stays unwritten
+  form.ApplyProfile();
+  ASSERT_EQ(view.boxes.size(), 1u);
+  EXPECT_EQ(view.boxes[0].kind, 340);
+  EXPECT_EQ(view.boxes[0].progressRange, 53);
+  EXPECT_EQ(view.boxes[0].closedWith, 1);
+  EXPECT_EQ(mouse.Register(0x15), 0x33);
+  EXPECT_EQ(mouse.Register(0x2C), 0x33);
+  EXPECT_TRUE(form.Protocol().Entry(0x3A).changed);
+  EXPECT_NE(mouse.Register(0x3A), 0x05);
+  EXPECT_EQ(mouse.Register(0xA6) & 0x13, 0x11);
+  EXPECT_FALSE(form.Busy());
+}
+
+TEST_F(MainFormScenario, ClosingOnProfileThreeShowsItAtTheNextStart) {
+  VirtualMirel& mouse = hid.AddMouse();
+  form.OnInitDialog();
+  view.RunTimers();
+  form.SelectProfile(3, true);
+  mouse.ClearLog();
+  form.OnCancel();
+  EXPECT_TRUE(mouse.ReceivedReports().empty());
+  EXPECT_EQ(CRegistryStore(settings).GetDword(L"AP Startup Profile"), 3);
+
+  TestFormView nextView{clock};
+  CMainForm next{hid, clock, settings, nextView, kWindow};
+  nextView.onTimer = [&](int id) { next.OnTimer(id); };
+  next.OnInitDialog();
+  nextView.RunTimers();
+  EXPECT_EQ(next.CurrentProfile(), 3);
+  EXPECT_EQ(nextView.pressedTab, 3);
+}
+
+TEST_F(MainFormScenario, FactoryRestoreOfAnUnchangedProfileWritesNothing) {
+  VirtualMirel& mouse = hid.AddMouse();
+  ConnectAndLoad(mouse);
+  form.SelectProfile(1, true);
+  // The macro headers are not part of the load: known as read here.
+  for (const ProfileEntry& e : form.FactoryValues().Entries(1))
+    form.Protocol().StoreReadValue(e.reg, mouse.Register(e.reg));
+  view.boxAnswers.push_back(1);  // yes, restore
+  form.RestoreFactoryProfile();
+  ASSERT_EQ(view.boxes.size(), 2u);
+  EXPECT_EQ(view.boxes[0].kind, 343);
+  EXPECT_EQ(view.boxes[0].text, L"回復此設定檔到出廠設定?");
+  EXPECT_EQ(view.boxes[1].kind, 341);
+  EXPECT_EQ(view.boxes[1].closedWith, 1);
+  for (const auto& report : mouse.ReceivedReports())
+    EXPECT_NE(report[1], 0xDE);
+  const Controls& log = mouse.Controls();
+  EXPECT_EQ(log.front(), (SControlCommand{5, 0, 0}));
+  EXPECT_EQ(log[1], (SControlCommand{6, 3, 0}));
+  EXPECT_EQ((Controls{log.end() - 3, log.end()}),
+            (Controls{{6, 3, 3}, {0, 0, 0}, {6, 3, 3}}));
+  EXPECT_FALSE(form.Busy());
+  EXPECT_FALSE(view.TimerSet(timer_id::kBusyAnimation));
+}
+
+TEST_F(MainFormScenario, FactoryRestoreWritesTheFactoryValues) {
+  VirtualMirel& mouse = hid.AddMouse();
+  mouse.SetRegister(0x3A, 0x07);
+  ConnectAndLoad(mouse);
+  form.SelectProfile(2, true);
+  view.boxAnswers.push_back(1);
+  form.RestoreFactoryProfile();
+  for (const ProfileEntry& e : form.FactoryValues().Entries(2))
+    EXPECT_EQ(mouse.Register(e.reg), e.value) << e.reg;
 }
 
 }  // namespace

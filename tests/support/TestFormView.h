@@ -57,6 +57,7 @@ class TestFormView : public FormView {
   std::vector<Box> boxes;
   std::vector<std::vector<std::wstring>> selectionEntries;
   std::optional<bool> frameButtonsEnabled;
+  int pressedTab = -1;
   int formEnded = 0;
   int frameEnded = 0;
   int ticksFired = 0;
@@ -72,6 +73,7 @@ class TestFormView : public FormView {
   void SetProgressRange(int id, int range) override { progressRange[id] = range; }
   void SetProgressPosition(int id, int position) override { progressPosition[id] = position; }
   void SetFrameButtonsEnabled(bool enable) override { frameButtonsEnabled = enable; }
+  void PressProfileTab(int profile) override { pressedTab = profile; }
   void ShowStopMessage(const std::wstring& text) override { stopMessages.push_back(text); }
   int RunBox(int kind, const std::wstring& text, int progressRange) override;
   void SetBoxProgress(int position) override;
