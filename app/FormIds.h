@@ -18,6 +18,11 @@ inline constexpr int kLeave = 1019;
 inline constexpr int kLevel1 = 1023;
 inline constexpr int kLevel2 = 1024;
 inline constexpr int kInformation = 1033;
+// Sensitivity sliders and their edits: level 1 X, level 2 X, level 1 Y,
+// level 2 Y; an edit's id is its slider's + 4.
+inline constexpr int kFirstSlider = 1025;
+inline constexpr int kFirstSensitivityEdit = 1029;
+inline constexpr int kSensitivityControls = 4;
 
 }  // namespace form_id
 
@@ -50,6 +55,8 @@ namespace box_kind {
 inline constexpr int kSaving = 340;
 inline constexpr int kResetting = 341;
 inline constexpr int kChange = 343;
+inline constexpr int kInformation = 346;
+inline constexpr int kResetQuestion = 347;
 inline constexpr int kApplyOrNot = 648;
 
 }  // namespace box_kind

@@ -32,6 +32,17 @@ class FormView {
   virtual void SetProgressRange(int id, int range) = 0;
   virtual void SetProgressPosition(int id, int position) = 0;
   virtual void SetFrameButtonsEnabled(bool enable) = 0;
+  // Text of an edit or static. Setting an edit's text runs its change
+  // handling, as the window forwards the edit's change notification.
+  virtual void SetControlText(int id, const std::wstring& text) = 0;
+  virtual std::wstring ControlText(int id) = 0;
+  virtual void SetReadOnly(int id, bool readOnly) = 0;
+  virtual void FocusControl(int id) = 0;
+  virtual void SetCaretToEnd(int id) = 0;
+  virtual void SetControlPicture(int id, int picture) = 0;
+  virtual void SetSliderRange(int id, int maximum) = 0;
+  virtual void SetSliderPosition(int id, int position) = 0;
+  virtual int SliderPosition(int id) = 0;
   // Releases the other tabs' pressed look and presses this profile's tab.
   virtual void PressProfileTab(int profile) = 0;
 

@@ -52,6 +52,7 @@ void CMainForm::SetPage(int page) {
 
 void CMainForm::EnableFormControls(bool enable) {
   using namespace form_id;
+  appliedLevelState_ = -1;
   for (int id : {kDone, kImport, kExport, kFactory, kApply, kSensitivityReset, kButtonsReset,
                  kInformation, kPencil, kLevel1, kLevel2})
     view_->EnableControl(id, enable);
@@ -60,8 +61,13 @@ void CMainForm::EnableFormControls(bool enable) {
     for (int base : {kGroupTitles, kGroupLists, kGroupKeyClear, kGroupMacro, kGroupScript})
       view_->EnableControl(base + group, enable);
   }
-  if (!enable) return;
-  // Enabled controls then follow what the current profile allows.
+  if (enable) FollowCurrentProfile();
+  ApplyLevelEnable(enable);
+}
+
+// Enabled controls follow what the current profile allows.
+void CMainForm::FollowCurrentProfile() {
+  using namespace form_id;
   const bool standard = currentProfile_ == 0;
   if (standard) {
     for (int group = 0; group < kGroupCount; ++group) {
@@ -93,6 +99,7 @@ void CMainForm::OnTimer(int id) {
     case timer_id::kSaveAll: SaveAllChangesStep(); break;
     case timer_id::kSaveProfile: SaveProfileStep(); break;
     case timer_id::kFactoryRestore: FactoryRestoreStep(); break;
+    case timer_id::kLevelRefresh: ApplyLevelEnable(true); break;
     case timer_id::kSelectKeepAlive: protocol_.SendControl(6, 3, 2); break;
     case timer_id::kBusyAnimation:
       busyAnimation_ = (busyAnimation_ + 1) % 8;

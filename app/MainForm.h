@@ -11,6 +11,7 @@
 // [SECTION] device connection     MainFormConnection.cpp
 // [SECTION] transfers             MainFormTransfers.cpp
 // [SECTION] profiles              MainFormProfiles.cpp
+// [SECTION] sensitivity           MainFormSensitivity.cpp
 #pragma once
 
 #include <array>
@@ -80,6 +81,15 @@ class CMainForm : private DeviceSelectionListener {
   int StartFactoryRestore();
   int FactoryRestoreStep();
 
+  // --- sensitivity -------------------------------------------------------
+  void ShowSensitivity();
+  void SetSensitivityLevel(int level, bool store);
+  void ApplyLevelEnable(bool enable);
+  void OnSensitivityEdit(int id);
+  void OnSensitivitySlider(int id);
+  void ResetSensitivityToPrevious();
+  void ApplySensitivityGeneration();
+
   // --- state ---------------------------------------------------------------
   int Page() const { return page_; }
   bool Connected() const { return connected_; }
@@ -89,6 +99,9 @@ class CMainForm : private DeviceSelectionListener {
   int CurrentProfile() const { return currentProfile_; }
   int StartupProfile() const { return startupProfile_; }
   bool SensitivitySwap() const { return sensitivitySwap_; }
+  SensitivityGeneration Generation() const { return generation_; }
+  int SensitivityLevel() const { return currentLevel_; }
+  bool SensitivityChanged(int profile) const { return sensitivityChanged_[Slot(profile)]; }
   bool Unsaved(int profile) const { return unsaved_[Slot(profile)]; }
   void SetUnsaved(int profile, bool value) { unsaved_[Slot(profile)] = value; }
   CIcGM06Vx& Protocol() { return protocol_; }
@@ -108,6 +121,10 @@ class CMainForm : private DeviceSelectionListener {
   bool CommitForSave(int address);
   void ApplyBeforeExit();
   void StoreStartupProfileIfChanged();
+  void FollowCurrentProfile();
+  void ShowLevelPictures(int level);
+  void MarkSensitivityChanged();
+  void StoreSensitivityIndex(int edit, int index);
   void EndFormAndFrame();
   int BuildDeviceTable();
 
@@ -130,6 +147,11 @@ class CMainForm : private DeviceSelectionListener {
   int previousProfile_ = 6;  // none: the first display applies the standard layout
   int startupProfile_ = 0;
   bool sensitivitySwap_ = false;
+  SensitivityGeneration generation_ = kInitialGeneration;
+  int currentLevel_ = 0;
+  // The level state last applied to the controls; the 10 ms refresh skips
+  // its work while nothing has touched them since.
+  int appliedLevelState_ = -1;
   std::array<bool, 4> unsaved_{};
   std::array<bool, 4> sensitivityChanged_{};
   std::array<bool, 4> buttonsChanged_{};

@@ -40,6 +40,7 @@ int CMainForm::SetCurrentProfile(int index) {
     previousProfile_ = currentProfile_;
     currentProfile_ = index;
   }
+  ShowSensitivity();
   return 1;
 }
 
@@ -49,6 +50,7 @@ void CMainForm::ApplyProfile() {
   if (!StartSaveProfile(count)) return;
   if (count < 15) {
     ActivateProfile();
+    ShowSensitivity();
     return;
   }
   const int result = view_->RunBox(box_kind::kSaving, L"", CProfileTable::EntryCount(currentProfile_));
@@ -56,9 +58,10 @@ void CMainForm::ApplyProfile() {
     StopAllTimers();
     SendControlAfterPause(6, 3, 3);
     EndModalBox();
-    return;
+  } else {
+    ActivateProfile();
   }
-  ActivateProfile();
+  ShowSensitivity();
 }
 
 void CMainForm::ActivateProfile() {

@@ -99,6 +99,7 @@ int CMainForm::LoadConfigurationStep() {
 
 void CMainForm::FinishLoad() {
   sensitivitySwap_ = (protocol_.Entry(kOptionRegister).value & kSensitivitySwapBit) != 0;
+  ApplySensitivityGeneration();
   unsaved_ = {};
   sensitivityChanged_ = {};
   buttonsChanged_ = {};

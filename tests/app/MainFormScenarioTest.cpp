@@ -21,6 +21,7 @@ class MainFormScenario : public ::testing::Test {
  protected:
   MainFormScenario() {
     view.onTimer = [this](int id) { form.OnTimer(id); };
+    view.onTextChange = [this](int id) { form.OnSensitivityEdit(id); };
     hid.SetNotifier([this](HidWindow window, bool arrival, std::u16string_view) {
       if (window == kWindow)
         form.OnDeviceChange(arrival ? CMainForm::kDeviceArrival : CMainForm::kDeviceRemoveComplete);
@@ -30,7 +31,7 @@ class MainFormScenario : public ::testing::Test {
   // Connects and runs the whole load; the mouse's log starts empty after.
   void ConnectAndLoad(VirtualMirel& mouse) {
     form.ConnectDevice();
-    view.RunTimers();
+    view.RunTransfers();
     ASSERT_EQ(form.Page(), 3);
     mouse.ClearLog();
   }
@@ -75,9 +76,9 @@ TEST_F(MainFormScenario, LoadReadsTheWholeListOneRegisterPerTick) {
   EXPECT_TRUE(form.Busy());
   EXPECT_EQ(view.progressRange[form_id::kLoadProgress], 113);
   const Clock::Duration start = clock.Now();
-  const int ticks = view.RunTimers();
+  view.RunTransfers();
 
-  EXPECT_EQ(ticks, 112);  // the first register is read at the start
+  EXPECT_EQ(view.ticksById[timer_id::kLoadConfig], 112);  // the first is read at the start
   EXPECT_GE(clock.Now() - start, Clock::Duration(112 * 10));
   EXPECT_EQ(view.pages, (std::vector<int>{2, 3}));
   EXPECT_FALSE(form.Busy());
@@ -121,7 +122,7 @@ TEST_F(MainFormScenario, ReadFailingMidwayLeavesTheLoadingPage) {
   form.ConnectDevice();
   view.RunTimers(10);
   mouse.SetFault("fail-get", 1000);
-  view.RunTimers();
+  view.RunTransfers();
   EXPECT_EQ(view.stopMessages.size(), 1u);
   EXPECT_EQ(form.Page(), 2);
   EXPECT_TRUE(form.Connected());
@@ -174,8 +175,7 @@ TEST_F(MainFormScenario, FourteenChangesAreWrittenDirectly) {
   int count = 0;
   EXPECT_EQ(form.SaveAllChanges(count), 1);
   EXPECT_EQ(count, 14);
-  EXPECT_EQ(view.ticksFired, 112);  // no timer beyond the load's
-  EXPECT_FALSE(view.TimerSet(timer_id::kSaveAll));
+  EXPECT_EQ(view.ticksById[timer_id::kSaveAll], 0);
   EXPECT_EQ(ChangedInLoadList(), 0);
   for (int r : kLoadList) EXPECT_EQ(mouse.Register(r), form.Protocol().Entry(r).value) << r;
   EXPECT_EQ(mouse.Controls(), (Controls{{5, 0, 0}, {6, 3, 0}, {6, 3, 3}, {0, 0, 0}}));
@@ -226,7 +226,7 @@ TEST_F(MainFormScenario, WriteFailingHalfWayKeepsTheRestMarkedChanged) {
   EXPECT_TRUE(form.Busy());
   view.RunTimers(5);
   mouse.SetFault("fail-set", 1000);
-  view.RunTimers();
+  view.RunTransfers();
   EXPECT_EQ(view.stopMessages, std::vector<std::wstring>{L"Error: Failed to SAVE MOUSE CONFIGURE!"});
   EXPECT_FALSE(form.Busy());
   const int left = ChangedInLoadList();
@@ -258,7 +258,7 @@ TEST_F(MainFormScenario, PluggingInOnTheNoMousePageConnectsAndLoads) {
   ASSERT_EQ(form.Page(), 0);
   hid.SetPlugged(mouse, true);
   EXPECT_TRUE(form.Connected());
-  view.RunTimers();
+  view.RunTransfers();
   EXPECT_EQ(form.Page(), 3);
 }
 
@@ -310,7 +310,7 @@ TEST_F(MainFormScenario, ApplyWithManyChangesWritesOnlyTheCurrentProfile) {
 TEST_F(MainFormScenario, ClosingOnProfileThreeShowsItAtTheNextStart) {
   VirtualMirel& mouse = hid.AddMouse();
   form.OnInitDialog();
-  view.RunTimers();
+  view.RunTransfers();
   form.SelectProfile(3, true);
   mouse.ClearLog();
   form.OnCancel();
@@ -321,7 +321,7 @@ TEST_F(MainFormScenario, ClosingOnProfileThreeShowsItAtTheNextStart) {
   CMainForm next{hid, clock, settings, nextView, kWindow};
   nextView.onTimer = [&](int id) { next.OnTimer(id); };
   next.OnInitDialog();
-  nextView.RunTimers();
+  nextView.RunTransfers();
   EXPECT_EQ(next.CurrentProfile(), 3);
   EXPECT_EQ(nextView.pressedTab, 3);
 }
@@ -360,6 +360,92 @@ TEST_F(MainFormScenario, FactoryRestoreWritesTheFactoryValues) {
   form.RestoreFactoryProfile();
   for (const ProfileEntry& e : form.FactoryValues().Entries(2))
     EXPECT_EQ(mouse.Register(e.reg), e.value) << e.reg;
+}
+
+struct SensitivityEditCase {
+  const wchar_t* typed;
+  std::wstring shown;
+  int g1Value;  // stored in register 0x01 (profile 0, level 1, X)
+  bool errorBox;
+};
+
+TEST_F(MainFormScenario, SensitivityEditsStoreTheirIndex) {
+  const SensitivityEditCase cases[] = {
+      {L"1300", L"1250", 0x4D, false},  // rounded down and shown at once
+      {L"130", L"130", 0x05, false},    // small values keep their text
+      {L"4000", L"4000", 0xFD, false},
+      {L"4001", L"", 0x05, true},       // error, then emptied: the lowest level
+      {L"abc", L"", 0x05, true},
+      {L" 2,000", L" 2,000", 0x7D, false},  // tolerant reading, text kept
+  };
+  VirtualMirel& mouse = hid.AddMouse();
+  ConnectAndLoad(mouse);
+  for (const SensitivityEditCase& c : cases) {
+    view.boxes.clear();
+    view.Type(1029, c.typed);
+    EXPECT_EQ(view.texts[1029], c.shown) << c.typed;
+    EXPECT_EQ(form.Protocol().Entry(0x01).value, c.g1Value) << c.typed;
+    EXPECT_EQ(view.boxes.size(), c.errorBox ? 1u : 0u) << c.typed;
+    if (c.errorBox) {
+      EXPECT_EQ(view.boxes[0].kind, 346);
+      EXPECT_EQ(view.boxes[0].text, L"輸入錯誤。只能輸入0~4000之間的整數值。");
+      EXPECT_EQ(view.focused, 1029);
+    }
+  }
+  EXPECT_TRUE(form.Unsaved(0));
+  EXPECT_TRUE(view.Enabled(form_id::kApply));
+  EXPECT_TRUE(view.Enabled(form_id::kSensitivityReset));
+}
+
+TEST_F(MainFormScenario, SwappedGroupsPutXInTheSecondGroup) {
+  VirtualMirel& mouse = hid.AddMouse();
+  mouse.SetRegister(0x06, 0x40);
+  ConnectAndLoad(mouse);
+  view.Type(1029, L"1250");
+  view.Type(1030, L"250");
+  EXPECT_EQ(form.Protocol().Entry(0x122D).value, 0x49);
+  EXPECT_EQ(form.Protocol().Entry(0x122E).value, 0x41);
+}
+
+TEST_F(MainFormScenario, HundredStepControllerShowsIndexForty) {
+  VirtualMirel& mouse = hid.AddMouse({.version = 0x0710});
+  mouse.SetRegister(0x01, 0x2F);
+  ConnectAndLoad(mouse);
+  EXPECT_EQ(form.Generation(), 0x0710);
+  EXPECT_EQ(view.texts[1029], L"4000");
+  EXPECT_EQ(view.sliderRange[1025], 40);
+  EXPECT_EQ(form.FactoryValues().Entries(1)[1].value, 0x0B);
+}
+
+TEST_F(MainFormScenario, LevelButtonsSwitchTheLevelAndKeepTheHighBits) {
+  VirtualMirel& mouse = hid.AddMouse();
+  ConnectAndLoad(mouse);
+  ASSERT_EQ(form.Protocol().Entry(0x00).value, 0x20);
+  EXPECT_TRUE(view.readOnly[1030]);
+  EXPECT_FALSE(view.readOnly[1029]);
+  form.SetSensitivityLevel(1, true);
+  EXPECT_EQ(form.Protocol().Entry(0x00).value, 0x21);
+  EXPECT_TRUE(form.Protocol().Entry(0x00).changed);
+  EXPECT_EQ(view.pictures[form_id::kLevel2], 228);
+  EXPECT_EQ(view.pictures[form_id::kLevel1], 225);
+  EXPECT_TRUE(view.readOnly[1029]);
+  EXPECT_FALSE(view.readOnly[1030]);
+  EXPECT_FALSE(view.Enabled(1025));
+  EXPECT_TRUE(view.Enabled(1026));
+  EXPECT_TRUE(form.SensitivityChanged(0));
+}
+
+TEST_F(MainFormScenario, SensitivityResetReturnsToTheLoadedValues) {
+  VirtualMirel& mouse = hid.AddMouse();
+  ConnectAndLoad(mouse);
+  view.Type(1029, L"500");
+  view.boxAnswers.push_back(1);
+  form.ResetSensitivityToPrevious();
+  EXPECT_EQ(form.Protocol().Entry(0x01).value, mouse.Register(0x01));
+  EXPECT_EQ(view.texts[1029], L"1250");
+  EXPECT_FALSE(form.SensitivityChanged(0));
+  EXPECT_FALSE(view.Enabled(form_id::kSensitivityReset));
+  EXPECT_TRUE(form.Unsaved(0));
 }
 
 }  // namespace

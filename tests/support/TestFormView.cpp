@@ -21,6 +21,7 @@ bool TestFormView::FireNext() {
   next->second.due = clock_.Now() + Clock::Duration(next->second.period);
   next->second.sequence = sequence_++;
   ++ticksFired;
+  ++ticksById[id];
   if (onTimer) onTimer(id);
   return true;
 }
@@ -28,6 +29,19 @@ bool TestFormView::FireNext() {
 int TestFormView::RunTimers(int limit) {
   int fired = 0;
   while (fired < limit && FireNext()) ++fired;
+  return fired;
+}
+
+int TestFormView::RunTransfers() {
+  constexpr int kStepTimers[] = {0x900, 0x901, 0x902, 0x903, 0x904, 0x905,
+                                 0x906, 0x907, 0x908, 0x90B};
+  auto pending = [&] {
+    for (int id : kStepTimers)
+      if (TimerSet(id)) return true;
+    return false;
+  };
+  int fired = 0;
+  while (pending() && fired < 1000000 && FireNext()) ++fired;
   return fired;
 }
 
@@ -67,4 +81,9 @@ int TestFormView::RunDeviceSelection(const std::vector<std::wstring>& entries,
   for (int tick = 0; tick < selection.keepAliveTicks; ++tick) FireNext();
   for (int entry : selection.highlights) listener.OnHighlight(entry);
   return selection.result;
+}
+
+void TestFormView::SetControlText(int id, const std::wstring& text) {
+  texts[id] = text;
+  if (onTextChange) onTextChange(id);
 }

@@ -35,10 +35,15 @@ class TestFormView : public FormView {
 
   // Where timer ticks go (the form's OnTimer).
   std::function<void(int id)> onTimer;
+  // Where an edit's change notification goes (the form's edit handler).
+  std::function<void(int id)> onTextChange;
 
   // Fires due timers in time order until none is set or `limit` ticks ran;
   // returns the number fired.
   int RunTimers(int limit = 100000);
+  // Fires timers until no transfer step is pending: the repeating display
+  // timers (level refresh, busy animation, keep-alive) alone do not count.
+  int RunTransfers();
   bool TimerSet(int id) const { return timers_.count(id) != 0; }
   int TimerPeriod(int id) const { return timers_.at(id).period; }
 
@@ -58,9 +63,16 @@ class TestFormView : public FormView {
   std::vector<std::vector<std::wstring>> selectionEntries;
   std::optional<bool> frameButtonsEnabled;
   int pressedTab = -1;
+  int focused = 0;
+  std::map<int, std::wstring> texts;
+  std::map<int, bool> readOnly;
+  std::map<int, int> pictures;
+  std::map<int, int> sliderRange;
+  std::map<int, int> sliderPosition;
   int formEnded = 0;
   int frameEnded = 0;
   int ticksFired = 0;
+  std::map<int, int> ticksById;
 
   bool Enabled(int id) const { return enabled.count(id) != 0 && enabled.at(id); }
   bool Shown(int id) const { return shown.count(id) != 0 && shown.at(id); }
@@ -74,6 +86,18 @@ class TestFormView : public FormView {
   void SetProgressPosition(int id, int position) override { progressPosition[id] = position; }
   void SetFrameButtonsEnabled(bool enable) override { frameButtonsEnabled = enable; }
   void PressProfileTab(int profile) override { pressedTab = profile; }
+  void SetControlText(int id, const std::wstring& text) override;
+  std::wstring ControlText(int id) override { return texts[id]; }
+  void SetReadOnly(int id, bool value) override { readOnly[id] = value; }
+  void FocusControl(int id) override { focused = id; }
+  void SetCaretToEnd(int) override {}
+  void SetControlPicture(int id, int picture) override { pictures[id] = picture; }
+  void SetSliderRange(int id, int maximum) override { sliderRange[id] = maximum; }
+  void SetSliderPosition(int id, int position) override { sliderPosition[id] = position; }
+  int SliderPosition(int id) override { return sliderPosition[id]; }
+  // What a user typing into an edit does: the text changes, then the
+  // window forwards the change.
+  void Type(int id, const std::wstring& text) { SetControlText(id, text); }
   void ShowStopMessage(const std::wstring& text) override { stopMessages.push_back(text); }
   int RunBox(int kind, const std::wstring& text, int progressRange) override;
   void SetBoxProgress(int position) override;
