@@ -3,6 +3,7 @@
 #include <windows.h>
 #include <shellapi.h>
 
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 
@@ -175,11 +176,11 @@ TEST(FileSystemWin32, FoldersAndCopies) {
   EXPECT_TRUE(files.CreateFolder(folder));  // an existing folder is fine
   const std::wstring source = folder + L"\\a.png";
   const std::wstring target = folder + L"\\b.png";
-  std::ofstream(source, std::ios::binary) << "new";
-  std::ofstream(target, std::ios::binary) << "old picture";
+  std::ofstream(std::filesystem::path(source), std::ios::binary) << "new";
+  std::ofstream(std::filesystem::path(target), std::ios::binary) << "old picture";
   EXPECT_TRUE(files.CopyOver(source, target));
   std::stringstream copied;
-  copied << std::ifstream(target, std::ios::binary).rdbuf();
+  copied << std::ifstream(std::filesystem::path(target), std::ios::binary).rdbuf();
   EXPECT_EQ(copied.str(), "new");
   EXPECT_FALSE(files.CopyOver(folder + L"\\missing.png", target));
   DeleteFileW(source.c_str());
