@@ -18,6 +18,15 @@ inline constexpr int kLeave = 1019;
 inline constexpr int kLevel1 = 1023;
 inline constexpr int kLevel2 = 1024;
 inline constexpr int kInformation = 1033;
+// The six button groups: each control's id is its first id + group.
+inline constexpr int kGroupFrames = 1037;
+inline constexpr int kGroupTitles = 1043;
+inline constexpr int kGroupLists = 1049;
+inline constexpr int kGroupKeyClear = 1055;
+inline constexpr int kGroupMacro = 1061;
+inline constexpr int kGroupScript = 1067;
+inline constexpr int kGroupKeyField = 1073;
+inline constexpr int kGroupCount = 6;
 // Sensitivity sliders and their edits: level 1 X, level 2 X, level 1 Y,
 // level 2 Y; an edit's id is its slider's + 4.
 inline constexpr int kFirstSlider = 1025;

@@ -43,6 +43,13 @@ class FormView {
   virtual void SetSliderRange(int id, int maximum) = 0;
   virtual void SetSliderPosition(int id, int position) = 0;
   virtual int SliderPosition(int id) = 0;
+  // Drop-down function lists: their items, and selecting one (false when
+  // the list has no such item).
+  virtual void SetListItems(int id, const std::vector<std::wstring>& items) = 0;
+  virtual bool SelectListItem(int id, int index) = 0;
+  virtual int ListSelection(int id) = 0;
+  // A button group's look for its mode (frame and title pictures).
+  virtual void ShowButtonGroupMode(int group, int mode) = 0;
   // Releases the other tabs' pressed look and presses this profile's tab.
   virtual void PressProfileTab(int profile) = 0;
 

@@ -5,13 +5,6 @@
 
 namespace {
 
-// The controls of the six button groups, in the form's template.
-constexpr int kGroupTitles = 1043;
-constexpr int kGroupLists = 1049;
-constexpr int kGroupKeyClear = 1055;
-constexpr int kGroupMacro = 1061;
-constexpr int kGroupScript = 1067;
-constexpr int kGroupCount = 6;
 
 }  // namespace
 
@@ -31,6 +24,7 @@ CMainForm::CMainForm(HidPort& hid, Clock& clock, CSettingsStore& settings, FormV
 void CMainForm::OnInitDialog() {
   startupProfile_ = values_.ReadStartupProfile();
   currentProfile_ = 0;
+  BuildButtonGroups();
   view_->EnableControl(form_id::kApply, false);
   view_->EnableControl(form_id::kSensitivityReset, false);
   view_->EnableControl(form_id::kButtonsReset, false);
@@ -53,13 +47,18 @@ void CMainForm::SetPage(int page) {
 void CMainForm::EnableFormControls(bool enable) {
   using namespace form_id;
   appliedLevelState_ = -1;
+  if (!enable) OnLeftButtonUp();
   for (int id : {kDone, kImport, kExport, kFactory, kApply, kSensitivityReset, kButtonsReset,
                  kInformation, kPencil, kLevel1, kLevel2})
     view_->EnableControl(id, enable);
   for (int tab = 0; tab < 4; ++tab) view_->EnableControl(kFirstProfileTab + tab, enable);
-  for (int group = 0; group < kGroupCount; ++group) {
-    for (int base : {kGroupTitles, kGroupLists, kGroupKeyClear, kGroupMacro, kGroupScript})
+  for (int group = 0; group < form_id::kGroupCount; ++group) {
+    for (int base : {form_id::kGroupTitles, form_id::kGroupLists, form_id::kGroupKeyClear, form_id::kGroupMacro, form_id::kGroupScript})
       view_->EnableControl(base + group, enable);
+  }
+  for (int group = 0; group < kGroupCount; ++group) {
+    const bool keyboard = groups_[static_cast<std::size_t>(group)].mode == ButtonMode::Keyboard;
+    view_->ShowControl(kGroupKeyField + group, enable && keyboard);
   }
   if (enable) FollowCurrentProfile();
   ApplyLevelEnable(enable);
@@ -70,9 +69,9 @@ void CMainForm::FollowCurrentProfile() {
   using namespace form_id;
   const bool standard = currentProfile_ == 0;
   if (standard) {
-    for (int group = 0; group < kGroupCount; ++group) {
-      view_->EnableControl(kGroupTitles + group, false);
-      view_->EnableControl(kGroupLists + group, false);
+    for (int group = 0; group < form_id::kGroupCount; ++group) {
+      view_->EnableControl(form_id::kGroupTitles + group, false);
+      view_->EnableControl(form_id::kGroupLists + group, false);
     }
   }
   const std::size_t p = Slot(currentProfile_);

@@ -12,6 +12,7 @@
 // [SECTION] transfers             MainFormTransfers.cpp
 // [SECTION] profiles              MainFormProfiles.cpp
 // [SECTION] sensitivity           MainFormSensitivity.cpp
+// [SECTION] button groups         MainFormButtons.cpp
 #pragma once
 
 #include <array>
@@ -22,6 +23,7 @@
 #include "app/FormView.h"
 #include "app/ProgramValues.h"
 #include "app/RegistryStore.h"
+#include "config/ButtonFunction.h"
 #include "config/ProfileTable.h"
 #include "device/HidClient.h"
 #include "device/IcGM06Vx.h"
@@ -90,6 +92,20 @@ class CMainForm : private DeviceSelectionListener {
   void ResetSensitivityToPrevious();
   void ApplySensitivityGeneration();
 
+  // --- button groups -----------------------------------------------------
+  void BuildButtonGroups();
+  void ShowButtonFunction(int group, int listIndex);
+  void RefreshButtonGroups();
+  void StoreButtonChoice(int group);
+  void OnFunctionChosen(int group);  // selection change of list 1049 + group
+  void OnKeyClear(int group);        // key-clear button 1055 + group
+  void SetListOpen(int group, bool open);
+  void ShowFunctionList(int group, bool show);
+  void OnLeftButtonUp();
+  void ResetButtonsToPrevious();
+  int OpenGroup() const { return openGroup_; }
+  bool ButtonsChanged(int profile) const { return buttonsChanged_[Slot(profile)]; }
+
   // --- state ---------------------------------------------------------------
   int Page() const { return page_; }
   bool Connected() const { return connected_; }
@@ -122,6 +138,9 @@ class CMainForm : private DeviceSelectionListener {
   void ApplyBeforeExit();
   void StoreStartupProfileIfChanged();
   void FollowCurrentProfile();
+  void ShowModeControls(int group, ButtonMode mode, bool show);
+  void MarkButtonsChanged();
+  void ClearKeyField(int group);
   void ShowLevelPictures(int level);
   void MarkSensitivityChanged();
   void StoreSensitivityIndex(int edit, int index);
@@ -160,6 +179,12 @@ class CMainForm : private DeviceSelectionListener {
   int indicatorCursor_ = 0;
   int busyAnimation_ = 0;
   int highlighted_ = -1;
+  struct ButtonGroupState {
+    ButtonMode mode = ButtonMode::Plain;
+    int listIndex = -1;
+  };
+  std::array<ButtonGroupState, 6> groups_{};
+  int openGroup_ = -1;
   CProfileTable factory_;
   CProfileTable previous_;
 };

@@ -7,8 +7,6 @@
 
 namespace {
 
-constexpr int kGroupTitles = 1043;
-constexpr int kGroupLists = 1049;
 constexpr Clock::Duration kPause{10};
 
 }  // namespace
@@ -26,11 +24,15 @@ int CMainForm::SelectProfile(int index, bool skipIfCurrent) {
   if (standard != wasStandard || previousProfile_ == 6) {
     view_->ShowControl(form_id::kPencil, !standard);
     for (int group = 0; group < 6; ++group) {
-      view_->EnableControl(kGroupTitles + group, !standard);
-      view_->EnableControl(kGroupLists + group, !standard);
+      view_->EnableControl(form_id::kGroupTitles + group, !standard);
+      view_->EnableControl(form_id::kGroupLists + group, !standard);
     }
   }
-  view_->EnableControl(form_id::kApply, unsaved_[p]);
+  if (openGroup_ >= 0) {
+    ShowFunctionList(openGroup_, false);
+  } else {
+    view_->EnableControl(form_id::kApply, unsaved_[p]);
+  }
   return 1;
 }
 
@@ -41,6 +43,7 @@ int CMainForm::SetCurrentProfile(int index) {
     currentProfile_ = index;
   }
   ShowSensitivity();
+  RefreshButtonGroups();
   return 1;
 }
 

@@ -6,14 +6,10 @@
 
 #include "app/FormIds.h"
 #include "app/MainForm.h"
+#include "config/SensitivityControls.h"
 #include "editions/Edition.h"
 
 namespace {
-
-constexpr int kLevel1Active = 226;
-constexpr int kLevel1Inactive = 225;
-constexpr int kLevel2Active = 228;
-constexpr int kLevel2Inactive = 227;
 
 // Slider/edit slot 0..3: level 1 X, level 2 X, level 1 Y, level 2 Y.
 SensitivityAxis AxisOfSlot(int slot) { return slot < 2 ? SensitivityAxis::X : SensitivityAxis::Y; }
@@ -25,8 +21,8 @@ int EditOf(int slot) { return form_id::kFirstSensitivityEdit + slot; }
 
 void CMainForm::ShowLevelPictures(int level) {
   if (level != 0 && level != 1) return;
-  view_->SetControlPicture(form_id::kLevel1, level == 0 ? kLevel1Active : kLevel1Inactive);
-  view_->SetControlPicture(form_id::kLevel2, level == 1 ? kLevel2Active : kLevel2Inactive);
+  for (int button : {0, 1})
+    view_->SetControlPicture(kLevelButtons[button], LevelButtonPicture(button, button == level));
 }
 
 void CMainForm::ShowSensitivity() {

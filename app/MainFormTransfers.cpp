@@ -5,6 +5,7 @@
 
 #include "app/FormIds.h"
 #include "app/MainForm.h"
+#include "config/ActivityIndicator.h"
 #include "config/LoadList.h"
 #include "config/RegisterMap.h"
 #include "editions/Edition.h"
@@ -12,8 +13,6 @@
 namespace {
 
 constexpr int kDirectWriteLimit = 15;
-// Positions of the activity indicator that light up; 4 and 7 are skipped.
-constexpr int kIndicatorMask[8] = {1, 1, 1, 1, 0, 1, 1, 0};
 constexpr Clock::Duration kSettlePause{40};
 constexpr Clock::Duration kWritePause{10};
 
@@ -25,13 +24,10 @@ void CMainForm::PrepareTransfer() {
 }
 
 void CMainForm::IndicatorStep() {
-  const int c = indicatorCursor_;
-  if (c >= 1 && c <= 8) protocol_.SendControl(6, 0, c + 1);
-  int n = (c + 1) % 8;
-  while (kIndicatorMask[n] == 0 && n != c) n = (n + 1) % 8;
-  if (n == c) return;
-  indicatorCursor_ = n;
-  protocol_.SendControl(6, 1, n + 1);
+  const auto step = NextIndicatorStep(indicatorCursor_);
+  if (step.switchOff) protocol_.SendControl(6, 0, *step.switchOff);
+  if (step.switchOn) protocol_.SendControl(6, 1, *step.switchOn);
+  indicatorCursor_ = step.cursor;
 }
 
 void CMainForm::AfterWriteCommit() {

@@ -8,6 +8,7 @@
 #include "app/MemorySettingsStore.h"
 #include "app/MainForm.h"
 #include "config/LoadList.h"
+#include "config/RegisterMap.h"
 #include "sim/VirtualHidBackend.h"
 #include "tests/support/TestEdition.h"
 #include "tests/support/TestFormView.h"
@@ -446,6 +447,114 @@ TEST_F(MainFormScenario, SensitivityResetReturnsToTheLoadedValues) {
   EXPECT_FALSE(form.SensitivityChanged(0));
   EXPECT_FALSE(view.Enabled(form_id::kSensitivityReset));
   EXPECT_TRUE(form.Unsaved(0));
+}
+
+// Button group scenarios run on custom profile 1 after a load.
+class ButtonGroupScenario : public MainFormScenario {
+ protected:
+  void SetUp() override {
+    mouse = &hid.AddMouse();
+    form.OnInitDialog();
+    view.RunTransfers();
+    form.SelectProfile(1, true);
+  }
+  void Choose(int group, int listIndex) {
+    view.Pick(form_id::kGroupLists + group, listIndex);
+    form.OnFunctionChosen(group);
+  }
+  int Reg(int r) { return form.Protocol().Entry(r).value; }
+  VirtualMirel* mouse = nullptr;
+};
+
+TEST_F(ButtonGroupScenario, GroupZeroListsNoMacro) {
+  EXPECT_EQ(view.lists[form_id::kGroupLists].size(), 38u);
+  EXPECT_EQ(view.lists[form_id::kGroupLists + 1].size(), 39u);
+  EXPECT_EQ(view.lists[form_id::kGroupLists][6], L"  腳本 #1");
+  Choose(0, 6);
+  EXPECT_EQ(Reg(FunctionCodeRegister(1, 0)), 7);
+  EXPECT_EQ(view.texts[form_id::kGroupTitles], L"腳本 #1");
+  EXPECT_EQ(view.groupModes[0], 3);
+  EXPECT_TRUE(view.Shown(form_id::kGroupScript));
+  EXPECT_TRUE(form.ButtonsChanged(1));
+  EXPECT_TRUE(view.Enabled(form_id::kButtonsReset));
+}
+
+TEST_F(ButtonGroupScenario, RapidFireStoresItsParameters) {
+  Choose(2, 24);
+  EXPECT_EQ(Reg(FunctionCodeRegister(1, 2)), 4);
+  EXPECT_EQ((std::array{Reg(ParameterRegister(1, 2, 0)), Reg(ParameterRegister(1, 2, 1)),
+                        Reg(ParameterRegister(1, 2, 2)), Reg(ParameterRegister(1, 2, 3))}),
+            (std::array{0x01, 0x03, 0x20, 0x06}));
+  EXPECT_TRUE(form.Unsaved(1));
+}
+
+TEST_F(ButtonGroupScenario, KeyboardStartsEmptyAndFocused) {
+  Choose(3, 5);
+  EXPECT_EQ(Reg(FunctionCodeRegister(1, 3)), 2);
+  for (int i = 0; i < 4; ++i) EXPECT_EQ(Reg(ParameterRegister(1, 3, i)), 0);
+  EXPECT_EQ(view.groupModes[3], 1);
+  EXPECT_TRUE(view.Shown(form_id::kGroupKeyField + 3));
+  EXPECT_EQ(view.focused, form_id::kGroupKeyField + 3);
+  EXPECT_TRUE(form.Unsaved(1));
+}
+
+TEST_F(ButtonGroupScenario, ChoosingTheSameFunctionChangesNothing) {
+  Choose(0, 1);  // the factory function of group 0: right button
+  EXPECT_FALSE(form.ButtonsChanged(1));
+  EXPECT_FALSE(form.Unsaved(1));
+  EXPECT_FALSE(form.Protocol().Entry(FunctionCodeRegister(1, 0)).changed);
+}
+
+TEST_F(ButtonGroupScenario, StoredFunctionsAreShownWhenTheProfileIsDisplayed) {
+  for (int group : {0, 4}) {
+    form.Protocol().StoreReadValue(FunctionCodeRegister(2, group), 2);
+    form.Protocol().StoreReadValue(ParameterRegister(2, group, 0), 0x08);
+    form.Protocol().StoreReadValue(ParameterRegister(2, group, 1), 0x08);
+  }
+  // Code 1 with 0x20 is not in the table: group 5 keeps what it showed.
+  form.Protocol().StoreReadValue(FunctionCodeRegister(2, 5), 1);
+  form.Protocol().StoreReadValue(ParameterRegister(2, 5, 0), 0x20);
+  const std::wstring before = view.texts[form_id::kGroupTitles + 5];
+  form.SelectProfile(2, true);
+  EXPECT_EQ(view.listSelection[form_id::kGroupLists], 36);
+  EXPECT_EQ(view.listSelection[form_id::kGroupLists + 4], 37);
+  EXPECT_EQ(view.texts[form_id::kGroupTitles + 4], L"我的電腦");
+  EXPECT_EQ(view.texts[form_id::kGroupTitles + 5], before);
+}
+
+TEST_F(ButtonGroupScenario, StandardProfileShowsFixedFunctionsDisabled) {
+  form.SelectProfile(0, true);
+  const wchar_t* titles[] = {L"右鍵", L"中鍵", L"IE 前進鍵", L"IE 後退鍵", L"DPI [+]", L"DPI [-]"};
+  for (int group = 0; group < 6; ++group) {
+    EXPECT_EQ(view.texts[form_id::kGroupTitles + group], titles[group]) << group;
+    EXPECT_FALSE(view.Enabled(form_id::kGroupTitles + group)) << group;
+  }
+  EXPECT_FALSE(view.Shown(form_id::kPencil));
+}
+
+TEST_F(ButtonGroupScenario, AnOpenListCoversControlsUntilItCloses) {
+  form.SetListOpen(5, true);
+  EXPECT_EQ(form.OpenGroup(), 5);
+  EXPECT_FALSE(view.Enabled(form_id::kApply));
+  EXPECT_FALSE(view.Enabled(form_id::kDone));
+  form.SetListOpen(0, true);  // opening another closes the first
+  EXPECT_EQ(form.OpenGroup(), 0);
+  EXPECT_TRUE(view.Enabled(form_id::kDone));
+  EXPECT_FALSE(view.Enabled(form_id::kApply));  // nothing unsaved
+  EXPECT_FALSE(view.Enabled(form_id::kGroupLists + 4));
+  form.OnLeftButtonUp();
+  EXPECT_EQ(form.OpenGroup(), -1);
+  EXPECT_TRUE(view.Enabled(form_id::kGroupLists + 4));
+}
+
+TEST_F(ButtonGroupScenario, ResetReturnsToTheLoadedFunctions) {
+  Choose(1, 24);
+  view.boxAnswers.push_back(1);
+  form.ResetButtonsToPrevious();
+  EXPECT_EQ(Reg(FunctionCodeRegister(1, 1)), mouse->Register(FunctionCodeRegister(1, 1)));
+  EXPECT_EQ(view.texts[form_id::kGroupTitles + 1], L"中鍵");
+  EXPECT_FALSE(form.ButtonsChanged(1));
+  EXPECT_TRUE(form.Unsaved(1));
 }
 
 }  // namespace

@@ -87,3 +87,9 @@ void TestFormView::SetControlText(int id, const std::wstring& text) {
   texts[id] = text;
   if (onTextChange) onTextChange(id);
 }
+
+bool TestFormView::SelectListItem(int id, int index) {
+  if (index < 0 || index >= static_cast<int>(lists[id].size())) return false;
+  listSelection[id] = index;
+  return true;
+}

@@ -69,6 +69,9 @@ class TestFormView : public FormView {
   std::map<int, int> pictures;
   std::map<int, int> sliderRange;
   std::map<int, int> sliderPosition;
+  std::map<int, std::vector<std::wstring>> lists;
+  std::map<int, int> listSelection;
+  std::map<int, int> groupModes;
   int formEnded = 0;
   int frameEnded = 0;
   int ticksFired = 0;
@@ -95,6 +98,12 @@ class TestFormView : public FormView {
   void SetSliderRange(int id, int maximum) override { sliderRange[id] = maximum; }
   void SetSliderPosition(int id, int position) override { sliderPosition[id] = position; }
   int SliderPosition(int id) override { return sliderPosition[id]; }
+  void SetListItems(int id, const std::vector<std::wstring>& items) override { lists[id] = items; }
+  bool SelectListItem(int id, int index) override;
+  int ListSelection(int id) override { return listSelection.count(id) ? listSelection[id] : -1; }
+  void ShowButtonGroupMode(int group, int mode) override { groupModes[group] = mode; }
+  // What a user picking item `index` of a list does.
+  void Pick(int id, int index) { listSelection[id] = index; }
   // What a user typing into an edit does: the text changes, then the
   // window forwards the change.
   void Type(int id, const std::wstring& text) { SetControlText(id, text); }
