@@ -68,6 +68,10 @@ class FormView {
   virtual int RunDeviceSelection(const std::vector<std::wstring>& entries,
                                  DeviceSelectionListener& listener) = 0;
 
+  // Switches Windows pointer acceleration off until Windows reloads the
+  // user's settings (the thresholds keep their values; nothing is saved).
+  virtual void SwitchOffPointerAcceleration() = 0;
+
   // Ends the form's dialog; EndFrame also ends the frame around it.
   virtual void EndForm() = 0;
   virtual void EndFrame() = 0;

@@ -22,6 +22,7 @@ CMainForm::CMainForm(HidPort& hid, Clock& clock, CSettingsStore& settings, FormV
       previous_(CProfileTable::Factory()) {}
 
 void CMainForm::OnInitDialog() {
+  values_.PublishWindowHandle(static_cast<std::uint32_t>(window_));
   startupProfile_ = values_.ReadStartupProfile();
   currentProfile_ = 0;
   BuildButtonGroups();
@@ -30,6 +31,7 @@ void CMainForm::OnInitDialog() {
   view_->EnableControl(form_id::kButtonsReset, false);
   view_->EnableControl(form_id::kDone, true);
   ConnectDevice();
+  if (connected_) view_->SwitchOffPointerAcceleration();
 }
 
 void CMainForm::SetPage(int page) {

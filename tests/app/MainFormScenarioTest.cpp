@@ -68,6 +68,22 @@ TEST_F(MainFormScenario, NoMouseShowsTheNoMousePage) {
   EXPECT_TRUE(view.stopMessages.empty());
 }
 
+TEST_F(MainFormScenario, OpeningPublishesTheWindowAndSettlesTheMouse) {
+  form.OnInitDialog();
+  CRegistryStore registry(settings);
+  EXPECT_EQ(registry.GetDword(L"Process Handle"), int(kWindow));
+  EXPECT_EQ(registry.GetDword(L"AP Startup Profile"), 0);  // absent: 0 is stored
+  EXPECT_FALSE(view.accelerationSwitchedOff);  // no mouse
+
+  hid.AddMouse();
+  TestFormView secondView{clock};
+  CMainForm second{hid, clock, settings, secondView, kWindow};
+  second.OnInitDialog();
+  EXPECT_TRUE(secondView.accelerationSwitchedOff);
+  EXPECT_FALSE(secondView.Enabled(form_id::kApply));
+  EXPECT_TRUE(secondView.Enabled(form_id::kDone));
+}
+
 TEST_F(MainFormScenario, LoadReadsTheWholeListOneRegisterPerTick) {
   VirtualMirel& mouse = hid.AddMouse();
   mouse.SetRegister(0x06, 0x40);

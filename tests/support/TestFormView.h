@@ -72,6 +72,7 @@ class TestFormView : public FormView {
   std::map<int, std::vector<std::wstring>> lists;
   std::map<int, int> listSelection;
   std::map<int, int> groupModes;
+  bool accelerationSwitchedOff = false;
   int formEnded = 0;
   int frameEnded = 0;
   int ticksFired = 0;
@@ -113,6 +114,7 @@ class TestFormView : public FormView {
   void CloseBox(int result) override;
   int RunDeviceSelection(const std::vector<std::wstring>& entries,
                          DeviceSelectionListener& listener) override;
+  void SwitchOffPointerAcceleration() override { accelerationSwitchedOff = true; }
   void EndForm() override { ++formEnded; }
   void EndFrame() override { ++frameEnded; }
 
