@@ -177,6 +177,101 @@ TEST(HookLibrary, MouseHookScrollsWhereAnotherProcessSawTheTiltGo) {
   DestroyWindow(pane);
 }
 
+// The program's "Process Handle" value, put back as it was on destruction.
+class ProcessHandleValue {
+ public:
+  ProcessHandleValue() {
+    size_ = sizeof(saved_);
+    existed_ = RegGetValueW(HKEY_CURRENT_USER, kKey, kValue, RRF_RT_ANY, &type_, saved_,
+                            &size_) == ERROR_SUCCESS;
+  }
+  ~ProcessHandleValue() {
+    if (existed_)
+      RegSetKeyValueW(HKEY_CURRENT_USER, kKey, kValue, type_, saved_, size_);
+    else
+      RegDeleteKeyValueW(HKEY_CURRENT_USER, kKey, kValue);
+  }
+  ProcessHandleValue(const ProcessHandleValue&) = delete;
+  ProcessHandleValue& operator=(const ProcessHandleValue&) = delete;
+
+  void Set(DWORD type, const void* data, DWORD size) {
+    ASSERT_EQ(RegSetKeyValueW(HKEY_CURRENT_USER, kKey, kValue, type, data, size), ERROR_SUCCESS);
+  }
+
+ private:
+  static constexpr const wchar_t* kKey = L"Software\\Mirel";
+  static constexpr const wchar_t* kValue = L"Process Handle";
+  bool existed_ = false;
+  DWORD type_ = 0;
+  BYTE saved_[256];
+  DWORD size_ = 0;
+};
+
+std::vector<std::string> TakeMessages(HWND window) {
+  std::vector<std::string> taken;
+  MSG message;
+  // Only posted messages in this range: a visible window's WM_PAINT would
+  // come back on every peek.
+  while (PeekMessageW(&message, window, WM_LBUTTONDOWN, 0x0577, PM_REMOVE)) {
+    if (message.message != WM_LBUTTONDOWN && message.message != WM_LBUTTONUP &&
+        message.message != 0x0577)
+      continue;
+    std::ostringstream line;
+    line << std::hex << message.message << " " << message.wParam << " " << message.lParam;
+    taken.push_back(line.str());
+  }
+  return taken;
+}
+
+// A browser pane under the pointer: the low-level hook swallows the tilt,
+// clicks the pane and asks the window the registry names to scroll.
+TEST(HookLibrary, TiltOverBrowserPaneIsHandedToTheRecordedWindow) {
+  LoadedLibrary library(HookLibraryPath());
+  ASSERT_NE(library.Module(), nullptr);
+  const auto lowLevelProc = library.Export<HOOKPROC>("_LLMouseProc@12");
+  WNDCLASSW paneClass{};
+  paneClass.lpfnWndProc = DefWindowProcW;
+  paneClass.hInstance = GetModuleHandleW(nullptr);
+  paneClass.lpszClassName = L"Internet Explorer_Server";
+  RegisterClassW(&paneClass);
+  HWND pane = CreateWindowExW(WS_EX_TOPMOST, paneClass.lpszClassName, L"pane",
+                              WS_POPUP | WS_VISIBLE, 300, 300, 200, 200, nullptr, nullptr,
+                              paneClass.hInstance, nullptr);
+  HWND program = CreateWindowExW(0, L"STATIC", L"program", WS_OVERLAPPED, 0, 0, 10, 10, nullptr,
+                                 nullptr, nullptr, nullptr);
+  ASSERT_NE(pane, nullptr);
+  ASSERT_NE(program, nullptr);
+  SetCursorPos(400, 400);
+  ASSERT_EQ(WindowFromPoint(POINT{400, 400}), pane);
+
+  ProcessHandleValue value;
+  const DWORD handle = static_cast<DWORD>(reinterpret_cast<std::uintptr_t>(program));
+  const struct {
+    const char* name;
+    DWORD type;
+    const void* data;
+    DWORD size;
+    int delta;
+    std::vector<std::string> request;
+  } cases[] = {
+      {"left", REG_DWORD, &handle, sizeof(handle), -120, {"577 1 0"}},
+      {"right", REG_DWORD, &handle, sizeof(handle), 120, {"577 2 0"}},
+      {"not a number", REG_SZ, L"12", 6, -120, {}},
+  };
+  for (const auto& c : cases) {
+    value.Set(c.type, c.data, c.size);
+    MSLLHOOKSTRUCT event{};
+    event.mouseData = static_cast<DWORD>(static_cast<WORD>(static_cast<short>(c.delta))) << 16;
+    EXPECT_EQ(lowLevelProc(HC_ACTION, WM_MOUSEHWHEEL, reinterpret_cast<LPARAM>(&event)), 1)
+        << c.name;
+    EXPECT_EQ(TakeMessages(pane), (std::vector<std::string>{"201 0 fffbfffb", "202 0 fffbfffb"}))
+        << c.name;
+    EXPECT_EQ(TakeMessages(program), c.request) << c.name;
+  }
+  DestroyWindow(program);
+  DestroyWindow(pane);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
