@@ -4,6 +4,7 @@
 #include <dbt.h>
 
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -18,16 +19,23 @@ namespace {
 
 const SUsbId kMouseIds[] = {{0x3E71, 0x0A24}, {0x5D93, 0x46B8}};
 
-// Sets or clears one environment variable for the lifetime of the object.
+// Sets (or with a null value clears) one environment variable for the
+// lifetime of the object, and puts back what was there before.
 class ScopedVariable {
  public:
-  ScopedVariable(const wchar_t* name, const std::wstring& value) : name_(name) {
-    SetEnvironmentVariableW(name_, value.c_str());
+  ScopedVariable(const wchar_t* name, const wchar_t* value) : name_(name) {
+    wchar_t previous[1024];
+    const DWORD length = GetEnvironmentVariableW(name_, previous, 1024);
+    if (length > 0 && length < 1024) previous_ = previous;
+    SetEnvironmentVariableW(name_, value);
   }
-  ~ScopedVariable() { SetEnvironmentVariableW(name_, nullptr); }
+  ScopedVariable(const wchar_t* name, const std::wstring& value)
+      : ScopedVariable(name, value.c_str()) {}
+  ~ScopedVariable() { SetEnvironmentVariableW(name_, previous_ ? previous_->c_str() : nullptr); }
 
  private:
   const wchar_t* name_;
+  std::optional<std::wstring> previous_;
 };
 
 class VirtualMouseSelection : public ::testing::Test {
@@ -66,7 +74,7 @@ TEST_F(VirtualMouseSelection, FindsTheMouseNamedByTheEnvironment) {
 }
 
 TEST_F(VirtualMouseSelection, WithoutTheVariableTheSystemServicesAreUsed) {
-  SetEnvironmentVariableW(L"MIREL_VIRTUAL_MOUSE", nullptr);
+  ScopedVariable none(L"MIREL_VIRTUAL_MOUSE", nullptr);
   auto backend = Choose();
   EXPECT_NE(dynamic_cast<HidBackendWin32*>(backend.get()), nullptr);
 }
