@@ -6,6 +6,10 @@
 // are examined. Interfaces whose path contains "&mi_01&col03" are skipped
 // by the mouse-table variants: that collection of the mouse is not the one
 // that answers the register protocol.
+//
+// The system libraries belong to the HID port: the port loads them (the
+// Win32 one from the system directory) and frees them when it dies, so the
+// port must outlive every CHidClient that uses it. Copies share the port.
 #pragma once
 
 #include <array>

@@ -93,6 +93,8 @@ class CIcGM06Vx {
   // Records a value read from the mouse: valid, not changed.
   void StoreReadValue(int address, int value);
 
+  // Direct access for the transfers and the editing; `address` must be
+  // 0..kRegisterSpace-1 (the operations above check it themselves).
   SRegisterEntry& Entry(int address) { return cache_[Index(address)]; }
   const SRegisterEntry& Entry(int address) const { return cache_[Index(address)]; }
 

@@ -47,6 +47,13 @@ std::u16string VirtualHidBackend::PathOf(const VirtualMirel& mouse) const {
   return {};
 }
 
+VirtualMirel* VirtualHidBackend::ControllerOf(std::u16string_view path) const {
+  for (const SVirtualInterface& i : interfaces_) {
+    if (i.path == path) return i.controller.get();
+  }
+  return nullptr;
+}
+
 void VirtualHidBackend::SetPlugged(const VirtualMirel& mouse, bool plugged) {
   for (SVirtualInterface& i : interfaces_) {
     if (i.controller.get() != &mouse || i.present == plugged) continue;

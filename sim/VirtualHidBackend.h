@@ -56,6 +56,8 @@ class VirtualHidBackend final : public HidPort {
   void AddInterface(SVirtualInterface entry);
   // The path of the mouse's answering interface.
   std::u16string PathOf(const VirtualMirel& mouse) const;
+  // The controller behind an interface path; null for none.
+  VirtualMirel* ControllerOf(std::u16string_view path) const;
 
   // Plugs or unplugs every interface of `mouse` and notifies the windows.
   void SetPlugged(const VirtualMirel& mouse, bool plugged);

@@ -42,6 +42,7 @@ void VirtualMirel::RestoreFactoryImage() { registers_ = FactoryImage(version_); 
 void VirtualMirel::ClearLog() {
   received_.clear();
   controls_.clear();
+  setCalls_ = 0;
   getCalls_ = 0;
 }
 
@@ -50,7 +51,8 @@ bool VirtualMirel::Accept(const std::uint8_t* report, std::size_t length) {
 }
 
 bool VirtualMirel::SetFeature(const std::uint8_t* report, std::size_t length) {
-  if (report != nullptr) received_.emplace_back(report, report + length);
+  ++setCalls_;
+  if (keepReports_ && report != nullptr) received_.emplace_back(report, report + length);
   if (TakeOne(faults_.failSets) || !Accept(report, length)) return false;
   const int address = AddressOf(report);
   switch (report[1]) {

@@ -53,10 +53,13 @@ class VirtualMirel {
   const RegisterImage& Registers() const { return registers_; }
   void RestoreFactoryImage();
 
-  // Every set-feature report received (accepted or not), as sent.
+  // Every set-feature report received (accepted or not), as sent, unless
+  // the log was switched off (long runs such as benchmarks).
   const std::vector<std::vector<std::uint8_t>>& ReceivedReports() const { return received_; }
+  void KeepReportLog(bool keep) { keepReports_ = keep; }
   const std::vector<SControlCommand>& Controls() const { return controls_; }
-  int GetCalls() const { return getCalls_; }
+  long long SetCalls() const { return setCalls_; }
+  long long GetCalls() const { return getCalls_; }
   void ClearLog();
 
   // Names: "fail-set", "fail-get", "wrong-echo", "fail-open", "latency-ms".
@@ -87,6 +90,8 @@ class VirtualMirel {
   SVirtualFaults faults_;
   std::vector<std::vector<std::uint8_t>> received_;
   std::vector<SControlCommand> controls_;
-  int getCalls_ = 0;
+  bool keepReports_ = true;
+  long long setCalls_ = 0;
+  long long getCalls_ = 0;
   std::filesystem::path stateFile_;
 };
