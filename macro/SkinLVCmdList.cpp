@@ -206,10 +206,10 @@ void CSkinLVCmdList::DecodeCommand(std::span<const std::uint8_t> c) {
 
 // Forward jumps resolved to no row while their targets were still to come.
 void CSkinLVCmdList::FixPendingJumps() {
-  for (int row = 0; row < RowCount(); ++row) {
+  for (int row = 0, start = 0; row < RowCount(); start += rows_[row++].bytes) {
     const CommandRow& r = rows_[row];
-    if (!IsJump(r) || cl::JumpTarget(r) <= StartOffset(row)) continue;
-    if (r.opcode == cl::kLoopEnd) SetJump(row, StartOffset(row) + CommandBytes(r));
+    if (!IsJump(r) || cl::JumpTarget(r) <= start) continue;
+    if (r.opcode == cl::kLoopEnd) SetJump(row, start + CommandBytes(r));
     else SetJump(row, cl::JumpTarget(r));
     RefreshText(row);
     DrawRow(row);
