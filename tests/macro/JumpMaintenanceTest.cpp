@@ -114,6 +114,18 @@ TEST(JumpMaintenance, ReplacingAJumpByAnotherCommandDropsItsRecord) {
   EXPECT_EQ(list.Row(3).opcode, 0x09);
 }
 
+TEST(JumpMaintenance, ALongerCommandMovesLaterTargetsOrIsRefused) {
+  CSkinLVCmdList list;
+  MakeGotoList(list);
+  EXPECT_EQ(list.SetCommand(1, 0x80, 5, -5), 1);
+  EXPECT_EQ(StoredTarget(list, 2), 10);
+  EXPECT_EQ(list.Row(1).text, L"(5, -5)");
+  list.SetCapacity(list.UsedBytes() + 1);
+  EXPECT_EQ(list.SetCommand(0, 0x03, 233), CSkinLVCmdList::kFull);
+  EXPECT_EQ(list.Row(0).opcode, 0x04);
+  EXPECT_EQ(list.SetCommand(9, 0x04, 0), 0);
+}
+
 TEST(JumpMaintenance, JumpsPastTheTableAreWrittenButNotFollowed) {
   CSkinLVCmdList list;
   list.SetCapacity(512);
