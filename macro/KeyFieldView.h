@@ -25,10 +25,3 @@ class KeyFieldView {
   virtual void Draw(int field, const KeyFieldDrawing& drawing) = 0;
   virtual void Focus(int field) = 0;
 };
-
-// Told whenever a field writes the button settings of a profile.
-class KeyFieldOwner {
- public:
-  virtual ~KeyFieldOwner() = default;
-  virtual void ButtonSettingsChanged(int profile) = 0;
-};

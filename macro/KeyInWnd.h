@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <string>
 
+#include "macro/KeyFieldOwner.h"
 #include "macro/KeyFieldView.h"
 #include "macro/KeyboardState.h"
 #include "macro/RegisterStore.h"
