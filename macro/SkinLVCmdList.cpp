@@ -220,7 +220,11 @@ void CSkinLVCmdList::FixPendingJumps() {
 
 int CSkinLVCmdList::AddDelay(int row, int units) {
   if (row < 0 || row >= RowCount()) return -1;
-  if (ResizeRow(row, rows_[row].delay + std::max(units, 0)) == kFull) return kFull;
+  // More units than any capacity can carry are refused before they can
+  // overflow the count.
+  constexpr long long kMostDelay = 255LL * 4096;
+  const long long delay = rows_[row].delay + static_cast<long long>(std::max(units, 0));
+  if (delay > kMostDelay || ResizeRow(row, int(delay)) == kFull) return kFull;
   return row;
 }
 

@@ -121,6 +121,7 @@ TEST(CommandListAppend, DelayIsCheckedOnTheBytesItReallyAdds) {
   EXPECT_EQ(list.AppendCommand(0x01, 100), CSkinLVCmdList::kFull);  // a second pair
   EXPECT_EQ(list.Row(0).delay, 202);
   EXPECT_EQ(list.UsedBytes(), 3);
+  EXPECT_EQ(list.AppendCommand(0x01, 0x7FFFFFFF), CSkinLVCmdList::kFull);
 }
 
 TEST(CommandListAppend, DelayWithoutARowIsDropped) {
