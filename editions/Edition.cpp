@@ -37,3 +37,8 @@ const wchar_t* MessageText(int number) {
   if (number < 0 || number >= kMessageSlots) return nullptr;
   return TextsOf(CurrentEdition()).messages[number];
 }
+
+const wchar_t* OpcodeName(int opcode) {
+  if (opcode < 0 || opcode >= kOpcodeNameSlots) return L"";
+  return TextsOf(CurrentEdition()).opcodeNames.names[opcode];
+}

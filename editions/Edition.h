@@ -21,3 +21,7 @@ const wchar_t* Text(TextId id);
 // The current edition's text of message `number`; null for numbers outside
 // the table (negative, or 56 and above).
 const wchar_t* MessageText(int number);
+
+// The current edition's base name of a command row's opcode (0..255); empty
+// for opcodes without one and for values outside a byte.
+const wchar_t* OpcodeName(int opcode);

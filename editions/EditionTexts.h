@@ -8,6 +8,7 @@
 
 #include <array>
 
+#include "editions/OpcodeNames.h"
 #include "editions/TextId.h"
 
 inline constexpr int kMessageSlots = 56;
@@ -66,6 +67,8 @@ struct EditionTexts {
   wchar_t macroQuestions[kMacroQuestionSlots][kQuestionSlotChars];
   wchar_t functionNames[kFunctionNameSlots][kFunctionNameChars];
   wchar_t profileNames[kProfileNameSlots][kProfileNameChars];
+  // Base names of the command list's rows, by opcode.
+  OpcodeNameTable opcodeNames;
   // Texts without a slot table, one entry per such id in TextId order.
   std::array<FreeText, kFreeTextCount> free;
 };

@@ -22,3 +22,9 @@ cmake --preset windows >/dev/null
 cmake --build --preset windows
 step "windows: test under Wine"
 tools/with-wine.sh build/windows ctest --preset windows
+
+step "fuzz: build"
+cmake --preset fuzz >/dev/null
+cmake --build --preset fuzz
+step "fuzz: short run of every target"
+tools/run-fuzzers.sh 5

@@ -108,6 +108,8 @@ constexpr EditionTexts kHungarianTexts = {
   },
   // Default profile names.
   {L"Normál", L"1. profil", L"2. profil", L"3. profil"},
+  // Base names of the command rows.
+  MakeOpcodeNames({L"B gomb", L"J gomb", L"K gomb", L"4. gomb", L"5. gomb", L"B-J gomb", L"Kerék görgetés", L"Leállítás"}),
   // Every other text, in TextId order (checked where the table is used).
   {{
     {IDS_APP_TITLE, L"Orvo Mirel ÜZENET"},

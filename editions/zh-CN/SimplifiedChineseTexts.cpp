@@ -108,6 +108,8 @@ constexpr EditionTexts kSimplifiedChineseTexts = {
   },
   // Default profile names.
   {L"常规", L"设置档 1", L"设置档 2", L"设置档 3"},
+  // Base names of the command rows.
+  MakeOpcodeNames({L"左键", L"右键", L"中键", L"按键-4", L"按键-5", L"左-右按键", L"滚轮", L"Script Stop"}),
   // Every other text, in TextId order (checked where the table is used).
   {{
     {IDS_APP_TITLE, L"Orvo Mirel 信息"},

@@ -108,6 +108,8 @@ constexpr EditionTexts kTraditionalChineseTexts = {
   },
   // Default profile names.
   {L"一般", L"設定檔 1", L"設定檔 2", L"設定檔 3"},
+  // Base names of the command rows.
+  MakeOpcodeNames({L"左鍵", L"右鍵", L"中鍵", L"按鍵4", L"按鍵5", L"左-右按鍵", L"滾輪", L"Script Stop"}),
   // Every other text, in TextId order (checked where the table is used).
   {{
     {IDS_APP_TITLE, L"Orvo Mirel 資訊"},
