@@ -12,6 +12,10 @@ tools/install-deps.sh
 cmake --preset windows >/dev/null
 cmake --build --preset windows
 exe=$PWD/build/windows/bin/$edition/Mirel.exe
+# Under Wine there is no real mouse: use the virtual one, with its state
+# kept in the build tree (as a path the Windows program can open).
+state=$PWD/build/windows/virtual-mouse.state
+export MIREL_VIRTUAL_MOUSE=${MIREL_VIRTUAL_MOUSE-Z:${state//\//\\}}
 [ -f "$exe" ] || { echo "No such edition: $edition" >&2; exit 2; }
 
 if [ -n "${DISPLAY:-}" ]; then
