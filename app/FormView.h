@@ -7,6 +7,9 @@
 #include <string>
 #include <vector>
 
+#include "macro/KeyFieldView.h"
+#include "macro/KeyboardState.h"
+
 // The device-selection dialog tells the logic which mouse is highlighted;
 // the logic talks to that mouse while the dialog is up.
 class DeviceSelectionListener {
@@ -71,6 +74,11 @@ class FormView {
   // Switches Windows pointer acceleration off until Windows reloads the
   // user's settings (the thresholds keep their values; nothing is saved).
   virtual void SwitchOffPointerAcceleration() = 0;
+
+  // The key-capture field windows of the six button groups, and the
+  // keyboard's state as they read it.
+  virtual KeyFieldView& KeyFields() = 0;
+  virtual const KeyboardState& Keyboard() = 0;
 
   // Ends the form's dialog; EndFrame also ends the frame around it.
   virtual void EndForm() = 0;

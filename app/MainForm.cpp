@@ -16,10 +16,18 @@ CMainForm::CMainForm(HidPort& hid, Clock& clock, CSettingsStore& settings, FormV
       window_(window),
       hidClient_(hid),
       protocol_(hid, clock),
+      keyRegisters_(protocol_),
       registry_(settings),
       values_(registry_),
       factory_(CProfileTable::Factory()),
-      previous_(CProfileTable::Factory()) {}
+      previous_(CProfileTable::Factory()) {
+  keyFields_.SetView(&view.KeyFields());
+  keyFields_.SetKeyboard(&view.Keyboard());
+  keyFields_.SetRegisters(&keyRegisters_);
+  keyFields_.SetOwner(this);
+  keyFields_.SetFieldCount(form_id::kGroupCount);
+  keyFields_.SetDrawMode(CKeyInWnd::kOwnerDrawMode);
+}
 
 void CMainForm::OnInitDialog() {
   values_.PublishWindowHandle(static_cast<std::uint32_t>(window_));

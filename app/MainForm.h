@@ -20,6 +20,7 @@
 #include <string>
 #include <vector>
 
+#include "app/CacheRegisterStore.h"
 #include "app/FormView.h"
 #include "app/ProgramValues.h"
 #include "app/RegistryStore.h"
@@ -27,9 +28,10 @@
 #include "config/ProfileTable.h"
 #include "device/HidClient.h"
 #include "device/IcGM06Vx.h"
+#include "macro/KeyInWnd.h"
 #include "platform/Clock.h"
 
-class CMainForm : private DeviceSelectionListener {
+class CMainForm : private DeviceSelectionListener, private KeyFieldOwner {
  public:
   // The ports, clock and view must outlive the form. `window` is the form
   // window's handle as device notifications address it.
@@ -121,6 +123,7 @@ class CMainForm : private DeviceSelectionListener {
   bool Unsaved(int profile) const { return unsaved_[Slot(profile)]; }
   void SetUnsaved(int profile, bool value) { unsaved_[Slot(profile)] = value; }
   CIcGM06Vx& Protocol() { return protocol_; }
+  CKeyInWnd& KeyFields() { return keyFields_; }
   CHidClient& HidClient() { return hidClient_; }
   const CProfileTable& PreviousValues() const { return previous_; }
   const CProfileTable& FactoryValues() const { return factory_; }
@@ -129,6 +132,7 @@ class CMainForm : private DeviceSelectionListener {
   static std::size_t Slot(int profile) { return static_cast<std::size_t>(profile & 3); }
 
   void OnHighlight(int entry) override;
+  void ButtonSettingsChanged(int profile) override;
   void SendControlAfterPause(int a, int b, int c);
   void FinishLoad();
   void FailLoad();
@@ -153,6 +157,8 @@ class CMainForm : private DeviceSelectionListener {
   HidWindow window_;
   CHidClient hidClient_;
   CIcGM06Vx protocol_;
+  CCacheRegisterStore keyRegisters_;
+  CKeyInWnd keyFields_;
   CRegistryStore registry_;
   CProgramValues values_;
 

@@ -510,8 +510,18 @@ TEST_F(ButtonGroupScenario, KeyboardStartsEmptyAndFocused) {
   for (int i = 0; i < 4; ++i) EXPECT_EQ(Reg(ParameterRegister(1, 3, i)), 0);
   EXPECT_EQ(view.groupModes[3], 1);
   EXPECT_TRUE(view.Shown(form_id::kGroupKeyField + 3));
-  EXPECT_EQ(view.focused, form_id::kGroupKeyField + 3);
+  EXPECT_EQ(view.focusedKeyField, 3);
   EXPECT_TRUE(form.Unsaved(1));
+
+  // Typing Ctrl+A into the field (the focused field window is the selected
+  // one) stores the combination for the button.
+  form.KeyFields().SelectField(3);
+  view.keysDown = {0xA2};  // left Control
+  form.KeyFields().KeyDown(0x11);
+  form.KeyFields().KeyDown('A');
+  EXPECT_EQ(Reg(ParameterRegister(1, 3, 0)), 0x01);
+  EXPECT_EQ(Reg(ParameterRegister(1, 3, 1)), 0x04);
+  EXPECT_EQ(form.KeyFields().FieldState(3).text, L"[LCtrl]+[A]");
 }
 
 TEST_F(ButtonGroupScenario, ChoosingTheSameFunctionChangesNothing) {

@@ -1,5 +1,6 @@
 #include "tests/support/TestFormView.h"
 
+#include <algorithm>
 #include <stdexcept>
 
 void TestFormView::SetTimer(int id, int periodMs) {
@@ -92,4 +93,8 @@ bool TestFormView::SelectListItem(int id, int index) {
   if (index < 0 || index >= static_cast<int>(lists[id].size())) return false;
   listSelection[id] = index;
   return true;
+}
+
+bool TestFormView::IsDown(int vk) const {
+  return std::find(keysDown.begin(), keysDown.end(), vk) != keysDown.end();
 }

@@ -13,7 +13,7 @@
 #include "app/FormView.h"
 #include "platform/VirtualClock.h"
 
-class TestFormView : public FormView {
+class TestFormView : public FormView, private KeyFieldView, private KeyboardState {
  public:
   struct Box {
     int kind;
@@ -63,6 +63,11 @@ class TestFormView : public FormView {
   std::vector<std::vector<std::wstring>> selectionEntries;
   std::optional<bool> frameButtonsEnabled;
   int pressedTab = -1;
+  // Key-capture fields: the last drawing of each, the focused one, and the
+  // keys held down.
+  std::map<int, KeyFieldDrawing> keyFieldDrawings;
+  int focusedKeyField = -1;
+  std::vector<int> keysDown;
   int focused = 0;
   std::map<int, std::wstring> texts;
   std::map<int, bool> readOnly;
@@ -114,6 +119,8 @@ class TestFormView : public FormView {
   void CloseBox(int result) override;
   int RunDeviceSelection(const std::vector<std::wstring>& entries,
                          DeviceSelectionListener& listener) override;
+  KeyFieldView& KeyFields() override { return *this; }
+  const KeyboardState& Keyboard() override { return *this; }
   void SwitchOffPointerAcceleration() override { accelerationSwitchedOff = true; }
   void EndForm() override { ++formEnded; }
   void EndFrame() override { ++frameEnded; }
@@ -125,6 +132,9 @@ class TestFormView : public FormView {
     long sequence;
   };
   bool FireNext();
+  void Draw(int field, const KeyFieldDrawing& drawing) override { keyFieldDrawings[field] = drawing; }
+  void Focus(int field) override { focusedKeyField = field; }
+  bool IsDown(int vk) const override;
 
   VirtualClock& clock_;
   std::map<int, Timer> timers_;
