@@ -4,6 +4,8 @@
 // virtual timer queue and scripted answers.
 #pragma once
 
+#include <array>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -64,6 +66,18 @@ class FormView {
   // CloseBox call gave it.
   virtual int RunBox(int kind, const std::wstring& text, int progressRange) = 0;
   virtual void SetBoxProgress(int position) = 0;
+
+  // The edit box of a profile (kind 342): name field and picture browse.
+  // Empty when cancelled; an empty picture path keeps the picture.
+  struct ProfileEdit {
+    std::wstring name;
+    std::wstring picturePath;
+  };
+  virtual std::optional<ProfileEdit> RunProfileEditBox(const std::wstring& name,
+                                                       const std::wstring& picturePath) = 0;
+  // The mode switcher's information box (kind 344), its four text fields
+  // showing the four profile names; OK only.
+  virtual void RunModeSwitcherBox(const std::array<std::wstring, 4>& profileNames) = 0;
   virtual void CloseBox(int result) = 0;
 
   // The device-selection dialog over `entries`; returns the chosen entry,

@@ -22,7 +22,11 @@
 
 #include "app/CacheRegisterStore.h"
 #include "app/FormView.h"
+#include "app/DataFolders.h"
+#include "app/FileSystem.h"
+#include "app/ProfileLooks.h"
 #include "app/ProgramValues.h"
+#include "app/Shell.h"
 #include "app/RegistryStore.h"
 #include "config/ButtonFunction.h"
 #include "config/ProfileTable.h"
@@ -33,10 +37,20 @@
 
 class CMainForm : private DeviceSelectionListener, private KeyFieldOwner {
  public:
-  // The ports, clock and view must outlive the form. `window` is the form
-  // window's handle as device notifications address it.
-  CMainForm(HidPort& hid, Clock& clock, CSettingsStore& settings, FormView& view,
-            HidWindow window);
+  // What the form works through; everything must outlive the form.
+  // `window` is the form window's handle as device notifications and the
+  // hook library address it.
+  struct Ports {
+    HidPort& hid;
+    Clock& clock;
+    CSettingsStore& settings;
+    CFileSystem& files;
+    CShell& shell;
+    FormView& view;
+    CProfileLooksView& looks;
+    HidWindow window;
+  };
+  explicit CMainForm(const Ports& ports);
 
   // The form's opening: the startup profile, the controls' first state and
   // the connection to the mouse.
@@ -105,6 +119,8 @@ class CMainForm : private DeviceSelectionListener, private KeyFieldOwner {
   void ShowFunctionList(int group, bool show);
   void OnLeftButtonUp();
   void ResetButtonsToPrevious();
+  void ShowModeSwitcherInfo();  // the information button 1033
+  void EditProfileNameAndPicture();
   int OpenGroup() const { return openGroup_; }
   bool ButtonsChanged(int profile) const { return buttonsChanged_[Slot(profile)]; }
 
@@ -124,6 +140,8 @@ class CMainForm : private DeviceSelectionListener, private KeyFieldOwner {
   void SetUnsaved(int profile, bool value) { unsaved_[Slot(profile)] = value; }
   CIcGM06Vx& Protocol() { return protocol_; }
   CKeyInWnd& KeyFields() { return keyFields_; }
+  CProfileLooks& Looks() { return looks_; }
+  const CDataFolders& Folders() const { return folders_; }
   CHidClient& HidClient() { return hidClient_; }
   const CProfileTable& PreviousValues() const { return previous_; }
   const CProfileTable& FactoryValues() const { return factory_; }
@@ -154,6 +172,9 @@ class CMainForm : private DeviceSelectionListener, private KeyFieldOwner {
   HidPort* hidPort_;
   Clock* clock_;
   FormView* view_;
+  CFileSystem* files_;
+  CShell* shell_;
+  CProfileLooksView* looksView_;
   HidWindow window_;
   CHidClient hidClient_;
   CIcGM06Vx protocol_;
@@ -161,6 +182,8 @@ class CMainForm : private DeviceSelectionListener, private KeyFieldOwner {
   CKeyInWnd keyFields_;
   CRegistryStore registry_;
   CProgramValues values_;
+  CDataFolders folders_;
+  CProfileLooks looks_;
 
   int page_ = -1;
   int previousPage_ = -1;

@@ -98,3 +98,11 @@ bool TestFormView::SelectListItem(int id, int index) {
 bool TestFormView::IsDown(int vk) const {
   return std::find(keysDown.begin(), keysDown.end(), vk) != keysDown.end();
 }
+
+std::optional<FormView::ProfileEdit> TestFormView::RunProfileEditBox(const std::wstring&,
+                                                                     const std::wstring&) {
+  if (profileEdits.empty()) return std::nullopt;
+  ProfileEdit edit = profileEdits.front();
+  profileEdits.pop_front();
+  return edit;
+}

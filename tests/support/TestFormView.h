@@ -51,6 +51,9 @@ class TestFormView : public FormView, private KeyFieldView, private KeyboardStat
   // timer that could close it ends with cancel.
   std::deque<int> boxAnswers;
   std::deque<Selection> selections;
+  // Answers of the profile edit box, in order; none left: cancel.
+  std::deque<ProfileEdit> profileEdits;
+  std::vector<std::array<std::wstring, 4>> modeSwitcherNames;
 
   // What was shown.
   std::vector<int> pages;
@@ -116,6 +119,11 @@ class TestFormView : public FormView, private KeyFieldView, private KeyboardStat
   void ShowStopMessage(const std::wstring& text) override { stopMessages.push_back(text); }
   int RunBox(int kind, const std::wstring& text, int progressRange) override;
   void SetBoxProgress(int position) override;
+  std::optional<ProfileEdit> RunProfileEditBox(const std::wstring& name,
+                                               const std::wstring& picturePath) override;
+  void RunModeSwitcherBox(const std::array<std::wstring, 4>& names) override {
+    modeSwitcherNames.push_back(names);
+  }
   void CloseBox(int result) override;
   int RunDeviceSelection(const std::vector<std::wstring>& entries,
                          DeviceSelectionListener& listener) override;
