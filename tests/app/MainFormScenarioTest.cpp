@@ -504,6 +504,20 @@ TEST_F(ButtonGroupScenario, GroupZeroListsNoMacro) {
   EXPECT_TRUE(view.Enabled(form_id::kButtonsReset));
 }
 
+TEST_F(ButtonGroupScenario, EveryFunctionChosenIsShownAgainAfterASwitch) {
+  for (int group : {0, 1}) {
+    for (int k = 0; k < ListItemCount(group); ++k) {
+      if (EntryOfListIndex(group, k) == kKeyboardEntry) continue;  // shown by its keys
+      Choose(group, k);
+      const std::wstring title = view.texts[form_id::kGroupTitles + group];
+      form.SelectProfile(2, true);
+      form.SelectProfile(1, true);
+      EXPECT_EQ(view.listSelection[form_id::kGroupLists + group], k) << group << ":" << k;
+      EXPECT_EQ(view.texts[form_id::kGroupTitles + group], title) << group << ":" << k;
+    }
+  }
+}
+
 TEST_F(ButtonGroupScenario, RapidFireStoresItsParameters) {
   Choose(2, 24);
   EXPECT_EQ(Reg(FunctionCodeRegister(1, 2)), 4);
