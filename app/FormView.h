@@ -4,8 +4,13 @@
 // virtual timer queue and scripted answers.
 #pragma once
 
+#include <array>
+#include <optional>
 #include <string>
 #include <vector>
+
+#include "macro/KeyFieldView.h"
+#include "macro/KeyboardState.h"
 
 // The device-selection dialog tells the logic which mouse is highlighted;
 // the logic talks to that mouse while the dialog is up.
@@ -61,6 +66,18 @@ class FormView {
   // CloseBox call gave it.
   virtual int RunBox(int kind, const std::wstring& text, int progressRange) = 0;
   virtual void SetBoxProgress(int position) = 0;
+
+  // The edit box of a profile (kind 342): name field and picture browse.
+  // Empty when cancelled; an empty picture path keeps the picture.
+  struct ProfileEdit {
+    std::wstring name;
+    std::wstring picturePath;
+  };
+  virtual std::optional<ProfileEdit> RunProfileEditBox(const std::wstring& name,
+                                                       const std::wstring& picturePath) = 0;
+  // The mode switcher's information box (kind 344), its four text fields
+  // showing the four profile names; OK only.
+  virtual void RunModeSwitcherBox(const std::array<std::wstring, 4>& profileNames) = 0;
   virtual void CloseBox(int result) = 0;
 
   // The device-selection dialog over `entries`; returns the chosen entry,
@@ -71,6 +88,11 @@ class FormView {
   // Switches Windows pointer acceleration off until Windows reloads the
   // user's settings (the thresholds keep their values; nothing is saved).
   virtual void SwitchOffPointerAcceleration() = 0;
+
+  // The key-capture field windows of the six button groups, and the
+  // keyboard's state as they read it.
+  virtual KeyFieldView& KeyFields() = 0;
+  virtual const KeyboardState& Keyboard() = 0;
 
   // Ends the form's dialog; EndFrame also ends the frame around it.
   virtual void EndForm() = 0;

@@ -1,5 +1,7 @@
 #include "app/MainForm.h"
 
+#include "app/DeviceDescription.h"
+#include "app/FileAssociation.h"
 #include "app/FormIds.h"
 #include "editions/Edition.h"
 
@@ -8,30 +10,45 @@ namespace {
 
 }  // namespace
 
-CMainForm::CMainForm(HidPort& hid, Clock& clock, CSettingsStore& settings, FormView& view,
-                     HidWindow window)
-    : hidPort_(&hid),
-      clock_(&clock),
-      view_(&view),
-      window_(window),
-      hidClient_(hid),
-      protocol_(hid, clock),
-      registry_(settings),
+CMainForm::CMainForm(const Ports& ports)
+    : hidPort_(&ports.hid),
+      clock_(&ports.clock),
+      view_(&ports.view),
+      files_(&ports.files),
+      shell_(&ports.shell),
+      looksView_(&ports.looks),
+      window_(ports.window),
+      hidClient_(ports.hid),
+      protocol_(ports.hid, ports.clock),
+      keyRegisters_(protocol_),
+      registry_(ports.settings),
       values_(registry_),
+      looks_(registry_, folders_, ports.files, ports.looks),
       factory_(CProfileTable::Factory()),
-      previous_(CProfileTable::Factory()) {}
+      previous_(CProfileTable::Factory()) {
+  keyFields_.SetView(&view_->KeyFields());
+  keyFields_.SetKeyboard(&view_->Keyboard());
+  keyFields_.SetRegisters(&keyRegisters_);
+  keyFields_.SetOwner(this);
+  keyFields_.SetFieldCount(form_id::kGroupCount);
+  keyFields_.SetDrawMode(CKeyInWnd::kOwnerDrawMode);
+}
 
 void CMainForm::OnInitDialog() {
   values_.PublishWindowHandle(static_cast<std::uint32_t>(window_));
+  looks_.LoadProfileNames();
+  CFileAssociation(registry_, *shell_).EnsureFileAssociation();
   startupProfile_ = values_.ReadStartupProfile();
   currentProfile_ = 0;
   BuildButtonGroups();
+  looks_.SnapshotProfileLooks();
   view_->EnableControl(form_id::kApply, false);
   view_->EnableControl(form_id::kSensitivityReset, false);
   view_->EnableControl(form_id::kButtonsReset, false);
   view_->EnableControl(form_id::kDone, true);
   ConnectDevice();
   if (connected_) view_->SwitchOffPointerAcceleration();
+  PatchDeviceDescription(registry_);
 }
 
 void CMainForm::SetPage(int page) {

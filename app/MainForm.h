@@ -20,21 +20,37 @@
 #include <string>
 #include <vector>
 
+#include "app/CacheRegisterStore.h"
 #include "app/FormView.h"
+#include "app/DataFolders.h"
+#include "app/FileSystem.h"
+#include "app/ProfileLooks.h"
 #include "app/ProgramValues.h"
+#include "app/Shell.h"
 #include "app/RegistryStore.h"
 #include "config/ButtonFunction.h"
 #include "config/ProfileTable.h"
 #include "device/HidClient.h"
 #include "device/IcGM06Vx.h"
+#include "macro/KeyInWnd.h"
 #include "platform/Clock.h"
 
-class CMainForm : private DeviceSelectionListener {
+class CMainForm : private DeviceSelectionListener, private KeyFieldOwner {
  public:
-  // The ports, clock and view must outlive the form. `window` is the form
-  // window's handle as device notifications address it.
-  CMainForm(HidPort& hid, Clock& clock, CSettingsStore& settings, FormView& view,
-            HidWindow window);
+  // What the form works through; everything must outlive the form.
+  // `window` is the form window's handle as device notifications and the
+  // hook library address it.
+  struct Ports {
+    HidPort& hid;
+    Clock& clock;
+    CSettingsStore& settings;
+    CFileSystem& files;
+    CShell& shell;
+    FormView& view;
+    CProfileLooksView& looks;
+    HidWindow window;
+  };
+  explicit CMainForm(const Ports& ports);
 
   // The form's opening: the startup profile, the controls' first state and
   // the connection to the mouse.
@@ -103,6 +119,8 @@ class CMainForm : private DeviceSelectionListener {
   void ShowFunctionList(int group, bool show);
   void OnLeftButtonUp();
   void ResetButtonsToPrevious();
+  void ShowModeSwitcherInfo();  // the information button 1033
+  void EditProfileNameAndPicture();
   int OpenGroup() const { return openGroup_; }
   bool ButtonsChanged(int profile) const { return buttonsChanged_[Slot(profile)]; }
 
@@ -121,6 +139,9 @@ class CMainForm : private DeviceSelectionListener {
   bool Unsaved(int profile) const { return unsaved_[Slot(profile)]; }
   void SetUnsaved(int profile, bool value) { unsaved_[Slot(profile)] = value; }
   CIcGM06Vx& Protocol() { return protocol_; }
+  CKeyInWnd& KeyFields() { return keyFields_; }
+  CProfileLooks& Looks() { return looks_; }
+  const CDataFolders& Folders() const { return folders_; }
   CHidClient& HidClient() { return hidClient_; }
   const CProfileTable& PreviousValues() const { return previous_; }
   const CProfileTable& FactoryValues() const { return factory_; }
@@ -129,6 +150,7 @@ class CMainForm : private DeviceSelectionListener {
   static std::size_t Slot(int profile) { return static_cast<std::size_t>(profile & 3); }
 
   void OnHighlight(int entry) override;
+  void ButtonSettingsChanged(int profile) override;
   void SendControlAfterPause(int a, int b, int c);
   void FinishLoad();
   void FailLoad();
@@ -150,11 +172,18 @@ class CMainForm : private DeviceSelectionListener {
   HidPort* hidPort_;
   Clock* clock_;
   FormView* view_;
+  CFileSystem* files_;
+  CShell* shell_;
+  CProfileLooksView* looksView_;
   HidWindow window_;
   CHidClient hidClient_;
   CIcGM06Vx protocol_;
+  CCacheRegisterStore keyRegisters_;
+  CKeyInWnd keyFields_;
   CRegistryStore registry_;
   CProgramValues values_;
+  CDataFolders folders_;
+  CProfileLooks looks_;
 
   int page_ = -1;
   int previousPage_ = -1;

@@ -63,6 +63,7 @@ void CMainForm::ShowButtonFunction(int group, int listIndex) {
 }
 
 void CMainForm::RefreshButtonGroups() {
+  keyFields_.SetProfile(currentProfile_);
   for (int group = 0; group < kGroupCount; ++group) {
     if (currentProfile_ == 0) {
       const int entry = kStandardProfileFunctions[static_cast<std::size_t>(group)];
@@ -108,15 +109,14 @@ void CMainForm::StoreButtonChoice(int group) {
     MarkButtonsChanged();
 }
 
-// The key-capture field of a group emptied: no key, the four parameter
-// registers 0, the profile unsaved.
+// A field writing a combination leaves the profile unsaved.
+void CMainForm::ButtonSettingsChanged(int profile) {
+  unsaved_[Slot(profile)] = true;
+  if (profile == currentProfile_) view_->EnableControl(kApply, true);
+}
+
 void CMainForm::ClearKeyField(int group) {
-  if (!IsCustomProfile(currentProfile_)) return;
-  view_->SetControlText(kGroupKeyField + group, L"");
-  view_->FocusControl(kGroupKeyField + group);
-  for (int i = 0; i < 4; ++i) protocol_.SetCachedValue(ParameterRegister(currentProfile_, group, i), 0);
-  unsaved_[Slot(currentProfile_)] = true;
-  view_->EnableControl(kApply, true);
+  if (keyFields_.SelectField(group)) keyFields_.ClearField(true);
 }
 
 void CMainForm::OnFunctionChosen(int group) {
@@ -125,6 +125,7 @@ void CMainForm::OnFunctionChosen(int group) {
   ShowFunctionList(group, false);
   ShowButtonFunction(group, listIndex);
   if (EntryOfListIndex(group, listIndex) == kKeyboardEntry) ClearKeyField(group);
+  keyFields_.SetProfile(currentProfile_);
   StoreButtonChoice(group);
 }
 
@@ -168,6 +169,7 @@ void CMainForm::ResetButtonsToPrevious() {
   const int answer = view_->RunBox(box_kind::kResetQuestion, Text(IDS_REVERT_QUESTION), 0);
   EndModalBox();
   if (answer != 1) return;
+  keyFields_.SetProfile(currentProfile_);
   const auto entries = previous_.Entries(currentProfile_);
   for (std::size_t i = kFirstButtonEntry; i < entries.size(); ++i)
     protocol_.SetCachedValue(entries[i].reg, entries[i].value);

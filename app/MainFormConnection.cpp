@@ -51,6 +51,7 @@ void CMainForm::ConnectDevice() {
   } else if (found > 0) {
     protocol_.SelectControllerType(hidClient_.GetDeviceVer(selectedDevice_));
     if (protocol_.OpenDevice(hidClient_.GetDevice(selectedDevice_))) {
+      folders_.SetupDataFolders(registry_, *files_, *shell_);
       connected_ = true;
       StartLoadConfiguration();
       return;

@@ -1,6 +1,7 @@
 // The four profiles: which one is shown, applying one and making it the
 // mouse's active profile, and putting one back to its factory values.
 #include "app/FormIds.h"
+#include "app/FileAssociation.h"
 #include "app/MainForm.h"
 #include "config/RegisterMap.h"
 #include "editions/Edition.h"
@@ -16,6 +17,7 @@ int CMainForm::SelectProfile(int index, bool skipIfCurrent) {
   if (index < 0 || index > 3) return 0;
   view_->PressProfileTab(index);
   const bool wasStandard = currentProfile_ == 0;
+  looksView_->DrawProfileName(false);
   SetCurrentProfile(index);
   const std::size_t p = Slot(index);
   view_->EnableControl(form_id::kSensitivityReset, sensitivityChanged_[p]);
@@ -39,8 +41,16 @@ int CMainForm::SelectProfile(int index, bool skipIfCurrent) {
 int CMainForm::SetCurrentProfile(int index) {
   if (index < 0 || index > 3) return 0;
   if (index != currentProfile_) {
+    looksView_->DrawProfileName(false);
     previousProfile_ = currentProfile_;
     currentProfile_ = index;
+    looksView_->DrawProfileName(IsCustomProfile(index));
+  }
+  const std::wstring picture = looks_.PictureName(index);
+  if (IsCustomProfile(index) && !picture.empty()) {
+    looksView_->ShowBigPreview(looks_.GetProfilePicturePath(index));
+  } else {
+    looksView_->ShowDefaultBigPicture(index == 0 ? kStandardProfilePicture : kCustomProfilePicture);
   }
   ShowSensitivity();
   RefreshButtonGroups();
@@ -84,6 +94,9 @@ void CMainForm::RestoreFactoryProfile() {
   const int answer = view_->RunBox(box_kind::kChange, Text(IDS_FACTORY_QUESTION), 0);
   EndModalBox();
   if (answer == 2) return;
+  looksView_->DrawProfileName(false);
+  looks_.ResetProfilePicture(currentProfile_, true);
+  looksView_->DrawProfileName(true);
   if (!StartFactoryRestore()) return;
 
   BeginModalBox();
@@ -101,6 +114,7 @@ void CMainForm::RestoreFactoryProfile() {
     view_->KillTimer(timer_id::kFactoryRestore);
   }
   EndModalBox();
+  looksView_->DrawProfileName(true);
 }
 
 int CMainForm::StartFactoryRestore() {
@@ -145,4 +159,29 @@ int CMainForm::FactoryRestoreStep() {
   AfterWriteCommit();
   view_->CloseBox(1);
   return 1;
+}
+
+void CMainForm::EditProfileNameAndPicture() {
+  if (!IsCustomProfile(currentProfile_)) return;
+  BeginModalBox();
+  const auto edit = view_->RunProfileEditBox(looks_.Name(currentProfile_),
+                                              looks_.GetProfilePicturePath(currentProfile_));
+  EndModalBox();
+  if (!edit) return;
+  looks_.SetProfileName(currentProfile_, edit->name);
+  if (!edit->picturePath.empty())
+    looks_.SetProfilePicture(currentProfile_, FileNameOf(edit->picturePath), edit->picturePath);
+  const std::size_t p = Slot(currentProfile_);
+  sensitivityChanged_[p] = true;
+  unsaved_[p] = true;
+  view_->EnableControl(form_id::kSensitivityReset, true);
+  view_->EnableControl(form_id::kApply, true);
+  view_->EnableControl(form_id::kDone, true);
+  looksView_->DrawProfileName(true);
+}
+
+void CMainForm::ShowModeSwitcherInfo() {
+  BeginModalBox();
+  view_->RunModeSwitcherBox({looks_.Name(0), looks_.Name(1), looks_.Name(2), looks_.Name(3)});
+  EndModalBox();
 }

@@ -6,6 +6,7 @@
 
 #include "app/FormIds.h"
 #include "app/MainForm.h"
+#include "config/RegisterMap.h"
 #include "config/SensitivityControls.h"
 #include "editions/Edition.h"
 
@@ -131,6 +132,7 @@ void CMainForm::ResetSensitivityToPrevious() {
   const int answer = view_->RunBox(box_kind::kResetQuestion, Text(IDS_REVERT_QUESTION), 0);
   EndModalBox();
   if (answer != 1) return;
+  if (IsCustomProfile(currentProfile_)) looks_.RevertProfileLooks(currentProfile_);
   const auto entries = previous_.Entries(currentProfile_);
   for (std::size_t i = 0; i < kSensitivityEntries && i < entries.size(); ++i)
     protocol_.SetCachedValue(entries[i].reg, entries[i].value);

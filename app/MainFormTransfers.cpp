@@ -96,6 +96,7 @@ int CMainForm::LoadConfigurationStep() {
 void CMainForm::FinishLoad() {
   sensitivitySwap_ = (protocol_.Entry(kOptionRegister).value & kSensitivitySwapBit) != 0;
   ApplySensitivityGeneration();
+  looks_.ApplyProfileLooks();
   unsaved_ = {};
   sensitivityChanged_ = {};
   buttonsChanged_ = {};

@@ -6,6 +6,9 @@
 
 #include "app/MainForm.h"
 #include "app/MemorySettingsStore.h"
+#include "tests/app/FakeFileSystem.h"
+#include "tests/app/FakeProfileLooksView.h"
+#include "tests/app/FakeShell.h"
 #include "config/RegisterMap.h"
 #include "sim/VirtualHidBackend.h"
 #include "tests/support/TestFormView.h"
@@ -17,8 +20,11 @@ struct Rig {
   VirtualHidBackend hid{clock};
   VirtualMirel& mouse = hid.AddMouse();
   CMemorySettingsStore settings;
+  FakeFileSystem files;
+  FakeShell shell;
+  FakeProfileLooksView looks;
   TestFormView view{clock};
-  CMainForm form{hid, clock, settings, view, 1};
+  CMainForm form{{hid, clock, settings, files, shell, view, looks, 1}};
   Rig() {
     view.onTimer = [this](int id) { form.OnTimer(id); };
     view.onTextChange = [this](int id) { form.OnSensitivityEdit(id); };

@@ -6,6 +6,9 @@
 
 #include "app/FormIds.h"
 #include "app/MemorySettingsStore.h"
+#include "tests/app/FakeFileSystem.h"
+#include "tests/app/FakeProfileLooksView.h"
+#include "tests/app/FakeShell.h"
 #include "app/MainForm.h"
 #include "config/LoadList.h"
 #include "config/RegisterMap.h"
@@ -56,7 +59,13 @@ class MainFormScenario : public ::testing::Test {
   VirtualHidBackend hid{clock};
   TestFormView view{clock};
   CMemorySettingsStore settings;
-  CMainForm form{hid, clock, settings, view, kWindow};
+  FakeFileSystem files;
+  FakeShell shell;
+  FakeProfileLooksView looks;
+  CMainForm::Ports Ports(TestFormView& formView) {
+    return {hid, clock, settings, files, shell, formView, looks, kWindow};
+  }
+  CMainForm form{Ports(view)};
 };
 
 TEST_F(MainFormScenario, NoMouseShowsTheNoMousePage) {
@@ -77,7 +86,7 @@ TEST_F(MainFormScenario, OpeningPublishesTheWindowAndSettlesTheMouse) {
 
   hid.AddMouse();
   TestFormView secondView{clock};
-  CMainForm second{hid, clock, settings, secondView, kWindow};
+  CMainForm second{Ports(secondView)};
   second.OnInitDialog();
   EXPECT_TRUE(secondView.accelerationSwitchedOff);
   EXPECT_FALSE(secondView.Enabled(form_id::kApply));
@@ -335,7 +344,7 @@ TEST_F(MainFormScenario, ClosingOnProfileThreeShowsItAtTheNextStart) {
   EXPECT_EQ(CRegistryStore(settings).GetDword(L"AP Startup Profile"), 3);
 
   TestFormView nextView{clock};
-  CMainForm next{hid, clock, settings, nextView, kWindow};
+  CMainForm next{Ports(nextView)};
   nextView.onTimer = [&](int id) { next.OnTimer(id); };
   next.OnInitDialog();
   nextView.RunTransfers();
@@ -495,6 +504,20 @@ TEST_F(ButtonGroupScenario, GroupZeroListsNoMacro) {
   EXPECT_TRUE(view.Enabled(form_id::kButtonsReset));
 }
 
+TEST_F(ButtonGroupScenario, EveryFunctionChosenIsShownAgainAfterASwitch) {
+  for (int group : {0, 1}) {
+    for (int k = 0; k < ListItemCount(group); ++k) {
+      if (EntryOfListIndex(group, k) == kKeyboardEntry) continue;  // shown by its keys
+      Choose(group, k);
+      const std::wstring title = view.texts[form_id::kGroupTitles + group];
+      form.SelectProfile(2, true);
+      form.SelectProfile(1, true);
+      EXPECT_EQ(view.listSelection[form_id::kGroupLists + group], k) << group << ":" << k;
+      EXPECT_EQ(view.texts[form_id::kGroupTitles + group], title) << group << ":" << k;
+    }
+  }
+}
+
 TEST_F(ButtonGroupScenario, RapidFireStoresItsParameters) {
   Choose(2, 24);
   EXPECT_EQ(Reg(FunctionCodeRegister(1, 2)), 4);
@@ -510,8 +533,18 @@ TEST_F(ButtonGroupScenario, KeyboardStartsEmptyAndFocused) {
   for (int i = 0; i < 4; ++i) EXPECT_EQ(Reg(ParameterRegister(1, 3, i)), 0);
   EXPECT_EQ(view.groupModes[3], 1);
   EXPECT_TRUE(view.Shown(form_id::kGroupKeyField + 3));
-  EXPECT_EQ(view.focused, form_id::kGroupKeyField + 3);
+  EXPECT_EQ(view.focusedKeyField, 3);
   EXPECT_TRUE(form.Unsaved(1));
+
+  // Typing Ctrl+A into the field (the focused field window is the selected
+  // one) stores the combination for the button.
+  form.KeyFields().SelectField(3);
+  view.keysDown = {0xA2};  // left Control
+  form.KeyFields().KeyDown(0x11);
+  form.KeyFields().KeyDown('A');
+  EXPECT_EQ(Reg(ParameterRegister(1, 3, 0)), 0x01);
+  EXPECT_EQ(Reg(ParameterRegister(1, 3, 1)), 0x04);
+  EXPECT_EQ(form.KeyFields().FieldState(3).text, L"[LCtrl]+[A]");
 }
 
 TEST_F(ButtonGroupScenario, ChoosingTheSameFunctionChangesNothing) {
@@ -571,6 +604,39 @@ TEST_F(ButtonGroupScenario, ResetReturnsToTheLoadedFunctions) {
   EXPECT_EQ(view.texts[form_id::kGroupTitles + 1], L"中鍵");
   EXPECT_FALSE(form.ButtonsChanged(1));
   EXPECT_TRUE(form.Unsaved(1));
+}
+
+TEST_F(MainFormScenario, InformationButtonShowsTheFourProfileNames) {
+  form.OnInitDialog();
+  form.ShowModeSwitcherInfo();
+  ASSERT_EQ(view.modeSwitcherNames.size(), 1u);
+  EXPECT_EQ(view.modeSwitcherNames[0],
+            (std::array<std::wstring, 4>{L"一般", L"設定檔 1", L"設定檔 2", L"設定檔 3"}));
+  EXPECT_FALSE(form.Busy());
+}
+
+TEST_F(ButtonGroupScenario, EditingTheProfileNameMarksItUnsaved) {
+  view.profileEdits.push_back({L"Sniper", L""});
+  form.EditProfileNameAndPicture();
+  EXPECT_EQ(form.Looks().Name(1), L"Sniper");
+  EXPECT_EQ(CRegistryStore(settings).GetDword(L"Profile #1") , -1);  // a string, not a number
+  EXPECT_TRUE(form.Unsaved(1));
+  EXPECT_TRUE(form.SensitivityChanged(1));
+  // The sensitivity reset brings the name of the program's start back.
+  view.boxAnswers.push_back(1);
+  form.ResetSensitivityToPrevious();
+  EXPECT_EQ(form.Looks().Name(1), L"設定檔 1");
+}
+
+TEST_F(MainFormScenario, ConnectingSetsUpTheDataFoldersAndTheFileAssociation) {
+  hid.AddMouse();
+  form.OnInitDialog();
+  EXPECT_FALSE(form.Folders().ImagesFolder().empty());
+  std::wstring command;
+  CRegistryStore registry(settings);
+  EXPECT_EQ(registry.GetString(RegistryRoot::ClassesRoot, L"Mirel_Files\\shell\\open\\command", L"",
+                               command, 1024), 1);
+  EXPECT_NE(command.find(L"Mirel.exe"), std::wstring::npos);
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include "tests/support/TestFormView.h"
 
+#include <algorithm>
 #include <stdexcept>
 
 void TestFormView::SetTimer(int id, int periodMs) {
@@ -92,4 +93,16 @@ bool TestFormView::SelectListItem(int id, int index) {
   if (index < 0 || index >= static_cast<int>(lists[id].size())) return false;
   listSelection[id] = index;
   return true;
+}
+
+bool TestFormView::IsDown(int vk) const {
+  return std::find(keysDown.begin(), keysDown.end(), vk) != keysDown.end();
+}
+
+std::optional<FormView::ProfileEdit> TestFormView::RunProfileEditBox(const std::wstring&,
+                                                                     const std::wstring&) {
+  if (profileEdits.empty()) return std::nullopt;
+  ProfileEdit edit = profileEdits.front();
+  profileEdits.pop_front();
+  return edit;
 }

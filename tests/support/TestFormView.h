@@ -13,7 +13,7 @@
 #include "app/FormView.h"
 #include "platform/VirtualClock.h"
 
-class TestFormView : public FormView {
+class TestFormView : public FormView, private KeyFieldView, private KeyboardState {
  public:
   struct Box {
     int kind;
@@ -51,6 +51,9 @@ class TestFormView : public FormView {
   // timer that could close it ends with cancel.
   std::deque<int> boxAnswers;
   std::deque<Selection> selections;
+  // Answers of the profile edit box, in order; none left: cancel.
+  std::deque<ProfileEdit> profileEdits;
+  std::vector<std::array<std::wstring, 4>> modeSwitcherNames;
 
   // What was shown.
   std::vector<int> pages;
@@ -63,6 +66,11 @@ class TestFormView : public FormView {
   std::vector<std::vector<std::wstring>> selectionEntries;
   std::optional<bool> frameButtonsEnabled;
   int pressedTab = -1;
+  // Key-capture fields: the last drawing of each, the focused one, and the
+  // keys held down.
+  std::map<int, KeyFieldDrawing> keyFieldDrawings;
+  int focusedKeyField = -1;
+  std::vector<int> keysDown;
   int focused = 0;
   std::map<int, std::wstring> texts;
   std::map<int, bool> readOnly;
@@ -111,9 +119,16 @@ class TestFormView : public FormView {
   void ShowStopMessage(const std::wstring& text) override { stopMessages.push_back(text); }
   int RunBox(int kind, const std::wstring& text, int progressRange) override;
   void SetBoxProgress(int position) override;
+  std::optional<ProfileEdit> RunProfileEditBox(const std::wstring& name,
+                                               const std::wstring& picturePath) override;
+  void RunModeSwitcherBox(const std::array<std::wstring, 4>& names) override {
+    modeSwitcherNames.push_back(names);
+  }
   void CloseBox(int result) override;
   int RunDeviceSelection(const std::vector<std::wstring>& entries,
                          DeviceSelectionListener& listener) override;
+  KeyFieldView& KeyFields() override { return *this; }
+  const KeyboardState& Keyboard() override { return *this; }
   void SwitchOffPointerAcceleration() override { accelerationSwitchedOff = true; }
   void EndForm() override { ++formEnded; }
   void EndFrame() override { ++frameEnded; }
@@ -125,6 +140,9 @@ class TestFormView : public FormView {
     long sequence;
   };
   bool FireNext();
+  void Draw(int field, const KeyFieldDrawing& drawing) override { keyFieldDrawings[field] = drawing; }
+  void Focus(int field) override { focusedKeyField = field; }
+  bool IsDown(int vk) const override;
 
   VirtualClock& clock_;
   std::map<int, Timer> timers_;
