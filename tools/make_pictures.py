@@ -142,7 +142,7 @@ def strip(images):
 STATES = ("normal", "pressed", "hover", "disabled")
 
 
-def window_chrome(c, size, title_height):
+def window_chrome(c, size, title_height, mark=True):
     """Body, title strip and hairline borders shared by every window picture."""
     w, h = size
     c.gradient((0, 0, w, h), (44, 51, 54), BASE)
@@ -150,7 +150,8 @@ def window_chrome(c, size, title_height):
     c.line([(0, title_height), (w, title_height)], fill=DEEP)
     c.line([(0, title_height + 1), (w, title_height + 1)], fill=(60, 72, 76))
     c.rect((0, 0, w - 1, h - 1), outline=STEEL, radius=12)
-    c.rect((10, title_height // 2 - 7, 14, title_height // 2 + 7), fill=ACCENT_LIGHT, radius=2)
+    if mark:  # the settings page has its web-page button there instead
+        c.rect((10, title_height // 2 - 7, 14, title_height // 2 + 7), fill=ACCENT_LIGHT, radius=2)
 
 
 def logo(img, xy, size):
@@ -191,7 +192,7 @@ def settings_page(spec, edition):
     size = spec["size"]
     w, h = size
     c = Canvas(size, BASE)
-    window_chrome(c, size, 37)
+    window_chrome(c, size, 37, mark=False)
     # Profile tabs sit on a darker rail.
     c.rect((12, 46, w - 12, 86), fill=(32, 38, 40), radius=8)
     # Profile and sensitivity panels.
