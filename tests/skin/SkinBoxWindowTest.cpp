@@ -8,21 +8,10 @@
 
 #include "skin/SkinDlgEx.h"
 #include "skin/SkinIds.h"
+#include "skin/MessagePump.h"
 #include "tests/support/WindowsTestSupportWin32.h"
 
 namespace {
-
-void Pump(int milliseconds) {
-  const DWORD end = GetTickCount() + milliseconds;
-  MSG msg;
-  while (static_cast<LONG>(end - GetTickCount()) > 0) {
-    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-      TranslateMessage(&msg);
-      DispatchMessageW(&msg);
-    }
-    Sleep(10);
-  }
-}
 
 RECT WindowRectOf(HWND window) {
   RECT rect{};

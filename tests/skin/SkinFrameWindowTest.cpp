@@ -7,21 +7,10 @@
 
 #include "skin/MainFrameDlgEx.h"
 #include "skin/SkinIds.h"
+#include "skin/MessagePump.h"
 #include "tests/support/WindowsTestSupportWin32.h"
 
 namespace {
-
-void Pump(int milliseconds) {
-  const DWORD end = GetTickCount() + milliseconds;
-  MSG msg;
-  while (static_cast<LONG>(end - GetTickCount()) > 0) {
-    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-      TranslateMessage(&msg);
-      DispatchMessageW(&msg);
-    }
-    Sleep(10);
-  }
-}
 
 bool Shown(HWND frame, int id) { return IsWindowVisible(GetDlgItem(frame, id)) != FALSE; }
 
