@@ -58,6 +58,8 @@ BOOL CSkinDlgEx::OnInitDialog() {
   folderBrowse_.Attach(Window(), IDC_FOLDER_BROWSE);
   folderBrowse_.SetBitmap(kFolderBrowsePicture);
   defaultPictureButton_.Attach(Window(), IDC_DEFAULT_PICTURE);
+  preview_.Attach(Window(), IDC_PICTURE_PREVIEW);
+  preview_.SetMode(PreviewMode::Stretch);
   bar_.Attach(Window(), IDC_BAR);
   bar_.SetFrames(Sequence(160, 20));
   spinner_.Attach(Window(), IDC_SPINNER);
@@ -83,7 +85,7 @@ void CSkinDlgEx::OpenPanel() {
   switch (kind_) {
     case 342:
       defaultPictureButton_.SetBitmap(defaultPicture_);
-      ShowWindow(Item(IDC_DEFAULT_PICTURE), SW_SHOW);
+      ShowPicture(path_.empty() || path_.back() == L'\\' ? L"" : path_);
       break;
     case 344:
       for (int n = 0; n < 4; ++n) {
@@ -104,6 +106,13 @@ void CSkinDlgEx::OpenPanel() {
   panel_->path = path_;
   panel_->Create(Window());
   FollowPanel();
+}
+
+// The chosen picture when it can be shown, else the default one.
+void CSkinDlgEx::ShowPicture(const std::wstring& path) {
+  const bool shown = preview_.SetFilename(path);
+  ShowWindow(Item(IDC_PICTURE_PREVIEW), shown ? SW_SHOW : SW_HIDE);
+  ShowWindow(Item(IDC_DEFAULT_PICTURE), shown ? SW_HIDE : SW_SHOW);
 }
 
 void CSkinDlgEx::FollowPanel() {
@@ -168,7 +177,7 @@ INT_PTR CSkinDlgEx::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       }
       return TRUE;
     case WM_BOX_PICTURE:
-      ShowWindow(Item(IDC_DEFAULT_PICTURE), SW_HIDE);
+      if (panel_) ShowPicture(panel_->path);
       return TRUE;
     case WM_MOVE:
       FollowPanel();

@@ -9,6 +9,7 @@
 
 #include "skin/BitmapProgressBar.h"
 #include "skin/GdiObject.h"
+#include "skin/ImagePreviewStatic.h"
 #include "skin/SkinBGDlg.h"
 #include "skin/SkinFrame1.h"
 #include "skin/WndShadow.h"
@@ -55,6 +56,7 @@ class CSkinDlgEx : public CSkinBGDlg {
   void OpenPanel();
   void FollowPanel();
   void BrowseFolder();
+  void ShowPicture(const std::wstring& path);
 
   int kind_ = 346;
   int panelPicture_ = 156;
@@ -70,6 +72,7 @@ class CSkinDlgEx : public CSkinBGDlg {
   CBitmapProgressBar spinner_;
   CHoverButtonEx folderBrowse_;
   CHoverButtonEx defaultPictureButton_;
+  CImagePreviewStatic preview_;
   CWndShadow shadow_;
   std::unique_ptr<CSkinFrame1> panel_;
   CFont font_;

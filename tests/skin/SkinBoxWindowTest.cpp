@@ -152,3 +152,21 @@ TEST_F(SkinBoxWindowTest, PanelOkAndCloseEndTheBoxOnce) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(SkinBoxWindowTest, ProfileBoxShowsTheDefaultPictureWithoutAPictureOfItsOwn) {
+  for (const wchar_t* path : {L"", L"C:\\Pictures\\", L"C:\\no such picture.png"}) {
+    SCOPED_TRACE(testing::Message() << path);
+    box_.SetPath(path);
+    box_.SetDefaultPicture(224);
+    Open(342);
+    EXPECT_TRUE(IsWindowVisible(GetDlgItem(box_.Window(), IDC_DEFAULT_PICTURE)));
+    EXPECT_FALSE(IsWindowVisible(GetDlgItem(box_.Window(), IDC_PICTURE_PREVIEW)));
+    EXPECT_TRUE(IsWindowVisible(GetDlgItem(box_.Panel()->Window(), IDC_NAME)));
+    box_.End(IDCANCEL);
+    Pump(50);
+  }
+}
+
+}  // namespace
