@@ -3,7 +3,7 @@
 #pragma once
 
 #include "skin/GdiObject.h"
-#include "skin/HoverButtonEx.h"
+#include "skin/HoverButtonEx2.h"
 #include "skin/SkinBGDlg.h"
 #include "skin/SkinFrameDlg.h"
 #include "skin/WndShadow.h"
@@ -38,9 +38,9 @@ class CMainFrameDlgEx : public CSkinBGDlg {
   void OpenWebPage();
   void Minimise();
 
-  CHoverButtonEx web_;
-  CHoverButtonEx minimise_;
-  CHoverButtonEx closeButton_;
+  CHoverButtonEx2 web_;
+  CHoverButtonEx2 minimise_;
+  CHoverButtonEx2 closeButton_;
   CWndShadow shadow_;
   CFont font_;
   CSkinFrameDlg* content_ = nullptr;
