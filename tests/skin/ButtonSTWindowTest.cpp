@@ -4,6 +4,7 @@
 
 #include "skin/ButtonST.h"
 #include "skin/MessagePump.h"
+#include "tests/skin/HostWindow.h"
 
 namespace {
 
@@ -14,15 +15,9 @@ constexpr COLORREF kPressed = RGB(0, 0, 200);
 class ButtonSTWindowTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    parent_ = CreateWindowExW(0, L"STATIC", L"", WS_POPUP | WS_VISIBLE, 100, 100, 100, 60,
-                              nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
-    CreateWindowExW(0, L"BUTTON", L"", WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, 10, 10, 60, 28,
-                    parent_, reinterpret_cast<HMENU>(kLevelButton), GetModuleHandleW(nullptr),
-                    nullptr);
-    ASSERT_TRUE(button_.Attach(parent_, kLevelButton));
+    ASSERT_TRUE(button_.Attach(host_.Get(), kLevelButton));
     button_.SetColours(kNormal, kPressed, kNormal);
   }
-  void TearDown() override { DestroyWindow(parent_); }
 
   COLORREF At(int x, int y) {
     RedrawWindow(button_.Window(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
@@ -33,7 +28,7 @@ class ButtonSTWindowTest : public ::testing::Test {
     return colour;
   }
 
-  HWND parent_ = nullptr;
+  CHostWindow host_{L"BUTTON", BS_PUSHBUTTON, RECT{10, 10, 70, 38}, kLevelButton};
   CButtonST button_;
 };
 

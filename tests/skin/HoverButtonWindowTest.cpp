@@ -5,6 +5,7 @@
 
 #include "skin/HoverButtonEx2.h"
 #include "skin/MessagePump.h"
+#include "tests/skin/HostWindow.h"
 
 namespace {
 
@@ -14,14 +15,7 @@ constexpr COLORREF kInactive = RGB(0, 0, 255);
 
 class HoverButtonWindowTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    parent_ = CreateWindowExW(0, L"STATIC", L"", WS_POPUP | WS_VISIBLE, 100, 100, 200, 80,
-                              nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
-    CreateWindowExW(0, L"BUTTON", L"", WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, 10, 10, 20, 20,
-                    parent_, reinterpret_cast<HMENU>(kButtonId), GetModuleHandleW(nullptr), nullptr);
-    ASSERT_TRUE(button_.Attach(parent_, kButtonId));
-  }
-  void TearDown() override { DestroyWindow(parent_); }
+  void SetUp() override { ASSERT_TRUE(button_.Attach(host_.Get(), kButtonId)); }
 
   int CountOf(COLORREF colour) {
     RedrawWindow(button_.Window(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
@@ -34,7 +28,7 @@ class HoverButtonWindowTest : public ::testing::Test {
     return count;
   }
 
-  HWND parent_ = nullptr;
+  CHostWindow host_{L"BUTTON", BS_PUSHBUTTON, RECT{10, 10, 30, 30}, kButtonId};
   CHoverButtonEx2 button_;
 };
 

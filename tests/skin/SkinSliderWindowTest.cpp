@@ -6,6 +6,7 @@
 
 #include "skin/BitmapSliderEx.h"
 #include "skin/MessagePump.h"
+#include "tests/skin/HostWindow.h"
 #include "tests/support/WindowsTestSupportWin32.h"
 
 namespace {
@@ -22,10 +23,6 @@ struct Posted {
 class SkinSliderWindowTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    parent_ = CreateWindowExW(0, L"STATIC", L"", WS_POPUP | WS_VISIBLE, 100, 100, 260, 60,
-                              nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
-    CreateWindowExW(0, L"STATIC", L"", WS_CHILD | WS_VISIBLE, 20, 19, 220, 22, parent_,
-                    reinterpret_cast<HMENU>(kSliderId), GetModuleHandleW(nullptr), nullptr);
     ASSERT_TRUE(slider_.Attach(parent_, kSliderId));
     slider_.SetPictures(231, 229, 643, 641);
     slider_.SetTransparent(true, RGB(255, 255, 255));
@@ -35,7 +32,6 @@ class SkinSliderWindowTest : public ::testing::Test {
     slider_.SetTakeFocusOnClick(false);
     Pump(100);
   }
-  void TearDown() override { DestroyWindow(parent_); }
 
   std::vector<Posted> Drain() {
     std::vector<Posted> posted;
@@ -46,7 +42,8 @@ class SkinSliderWindowTest : public ::testing::Test {
     return posted;
   }
 
-  HWND parent_ = nullptr;
+  CHostWindow host_{L"STATIC", 0, RECT{20, 19, 240, 41}, kSliderId};
+  HWND parent_ = host_.Get();
   CBitmapSliderEx slider_;
 };
 
