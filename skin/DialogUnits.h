@@ -1,0 +1,16 @@
+// Dialog units to pixels as on a 96 dpi screen, so that controls of a
+// template land on the same pixels of the pictures at any system setting.
+#pragma once
+
+// Pixel height (negative: character height) of a font of `points` at 96 dpi.
+int FontHeightAt96Dpi(int points);
+
+// Average character width from the measured width of the 52 letters a..z A..Z.
+int AverageCharWidth(int widthOfAlphabet);
+
+struct SDialogUnits {
+  int charWidth = 0;   // average character width in pixels
+  int charHeight = 0;  // text metric height in pixels
+  int X(int units) const;
+  int Y(int units) const;
+};

@@ -1,0 +1,44 @@
+// A picture button with hover: a button of a template, subclassed, drawn
+// from a strip of four state images (normal, pressed, hover, disabled).
+#pragma once
+
+#include <windows.h>
+
+#include "skin/GdiObject.h"
+
+class CHoverButtonEx {
+ public:
+  CHoverButtonEx() = default;
+  virtual ~CHoverButtonEx();
+  CHoverButtonEx(const CHoverButtonEx&) = delete;
+  CHoverButtonEx& operator=(const CHoverButtonEx&) = delete;
+
+  // Takes over the button `id` of `dialog`.
+  bool Attach(HWND dialog, int id);
+  // Loads the strip, takes a quarter of it as the state size and gives the
+  // button that size. A missing picture leaves a plain push button.
+  bool SetBitmap(int pictureId, bool stacked = false);
+  void ClearHover();
+
+  HWND Window() const { return window_; }
+  SIZE StateSize() const { return state_; }
+  bool Hover() const { return hover_; }
+
+ protected:
+  virtual void Draw(HDC dc, const RECT& rect, int state);
+  virtual int StateImage() const;
+  bool Pressed() const;
+
+ private:
+  static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
+                                    UINT_PTR id, DWORD_PTR self);
+  LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
+  void Paint();
+
+  HWND window_ = nullptr;
+  CBitmap picture_;
+  SIZE state_{0, 0};
+  bool stacked_ = false;
+  bool hover_ = false;
+  bool tracking_ = false;
+};
