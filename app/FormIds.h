@@ -66,6 +66,8 @@ inline constexpr int kResetting = 341;
 inline constexpr int kChange = 343;
 inline constexpr int kInformation = 346;
 inline constexpr int kResetQuestion = 347;
+inline constexpr int kReadingFromMouse = 348;
+inline constexpr int kWritingToMouse = 349;
 inline constexpr int kApplyOrNot = 648;
 
 }  // namespace box_kind

@@ -118,6 +118,8 @@ void CMainForm::OnTimer(int id) {
     case timer_id::kSaveProfile: SaveProfileStep(); break;
     case timer_id::kFactoryRestore: FactoryRestoreStep(); break;
     case timer_id::kLevelRefresh: ApplyLevelEnable(true); break;
+    case timer_id::kReadList: ReadRegisterListStep(); break;
+    case timer_id::kWriteList: WriteRegisterListStep(); break;
     case timer_id::kSelectKeepAlive: protocol_.SendControl(6, 3, 2); break;
     case timer_id::kBusyAnimation:
       busyAnimation_ = (busyAnimation_ + 1) % 8;

@@ -13,10 +13,12 @@
 // [SECTION] profiles              MainFormProfiles.cpp
 // [SECTION] sensitivity           MainFormSensitivity.cpp
 // [SECTION] button groups         MainFormButtons.cpp
+// [SECTION] profile transfers     MainFormProfileTransfer.cpp
 #pragma once
 
 #include <array>
 #include <cstdint>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -124,6 +126,23 @@ class CMainForm : private DeviceSelectionListener, private KeyFieldOwner {
   int OpenGroup() const { return openGroup_; }
   bool ButtonsChanged(int profile) const { return buttonsChanged_[Slot(profile)]; }
 
+  // --- profile transfers ---------------------------------------------------
+  int CheckDeviceReady();
+  int BuildProfileTransferList(bool isImport);
+  int StartReadRegisterList();
+  int ReadRegisterListStep();
+  int StartWriteRegisterList();
+  int WriteRegisterListStep();
+  // Reads the current profile's macro areas and scripts from the mouse
+  // behind the reading box; 1 when the cache then holds the whole profile.
+  int ReadProfileForExport();
+  // The stores of a profile file go into the current profile's registers
+  // with the changed rule; 0, changing nothing, for a refused file.
+  int ApplyProfileFile(std::span<const std::uint8_t> file);
+  // Writes the current profile's changed registers behind the writing box.
+  int WriteImportedProfile();
+  const std::vector<int>& TransferList() const { return transferList_; }
+
   // --- state ---------------------------------------------------------------
   int Page() const { return page_; }
   bool Connected() const { return connected_; }
@@ -168,6 +187,7 @@ class CMainForm : private DeviceSelectionListener, private KeyFieldOwner {
   void StoreSensitivityIndex(int edit, int index);
   void EndFormAndFrame();
   int BuildDeviceTable();
+  bool AddScriptToList(int script, bool fromMouse);
 
   HidPort* hidPort_;
   Clock* clock_;
@@ -208,6 +228,8 @@ class CMainForm : private DeviceSelectionListener, private KeyFieldOwner {
   int indicatorCursor_ = 0;
   int busyAnimation_ = 0;
   int highlighted_ = -1;
+  std::vector<int> transferList_;
+  int listPosition_ = 0;
   struct ButtonGroupState {
     ButtonMode mode = ButtonMode::Plain;
     int listIndex = -1;
