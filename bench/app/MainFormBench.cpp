@@ -4,48 +4,27 @@
 // used against the least its pacing allows (one register per 10 ms tick).
 #include <benchmark/benchmark.h>
 
-#include "app/MainForm.h"
-#include "app/MemorySettingsStore.h"
-#include "tests/app/FakeFileSystem.h"
-#include "tests/app/FakeProfileLooksView.h"
-#include "tests/app/FakeShell.h"
 #include "config/RegisterMap.h"
-#include "sim/VirtualHidBackend.h"
-#include "tests/support/TestFormView.h"
+#include "tests/support/MainFormRig.h"
 
 namespace {
 
-struct Rig {
-  VirtualClock clock;
-  VirtualHidBackend hid{clock};
-  VirtualMirel& mouse = hid.AddMouse();
-  CMemorySettingsStore settings;
-  FakeFileSystem files;
-  FakeShell shell;
-  FakeProfileLooksView looks;
-  TestFormView view{clock};
-  CMainForm form{{hid, clock, settings, files, shell, view, looks, 1}};
-  Rig() {
-    view.onTimer = [this](int id) { form.OnTimer(id); };
-    view.onTextChange = [this](int id) { form.OnSensitivityEdit(id); };
-  }
-  int FeatureCalls() const {
-    return static_cast<int>(mouse.ReceivedReports().size()) + mouse.GetCalls();
-  }
-};
+int FeatureCalls(const FormRig& rig) {
+  return static_cast<int>(rig.mouse.ReceivedReports().size()) + rig.mouse.GetCalls();
+}
 
 void BM_ConfigurationLoad(benchmark::State& state) {
   int ticks = 0, calls = 0;
   Clock::Duration virtualTime{0};
   for (auto _ : state) {
-    Rig rig;
+    FormRig rig;
     rig.form.ConnectDevice();
     rig.mouse.ClearLog();
     const auto start = rig.clock.Now();
     rig.view.RunTransfers();
     ticks = rig.view.ticksById[0x900];
     virtualTime = rig.clock.Now() - start;
-    calls = rig.FeatureCalls();
+    calls = FeatureCalls(rig);
   }
   state.counters["load_ticks"] = ticks;
   state.counters["load_ticks_minimum"] = 112;
@@ -59,7 +38,7 @@ void BM_ApplyWholeProfile(benchmark::State& state) {
   int ticks = 0, calls = 0;
   for (auto _ : state) {
     state.PauseTiming();
-    Rig rig;
+    FormRig rig;
     rig.form.ConnectDevice();
     rig.view.RunTransfers();
     rig.form.SelectProfile(1, true);
@@ -73,7 +52,7 @@ void BM_ApplyWholeProfile(benchmark::State& state) {
     state.ResumeTiming();
     rig.form.ApplyProfile();
     ticks = rig.view.ticksById[0x902] - before;
-    calls = rig.FeatureCalls();
+    calls = FeatureCalls(rig);
   }
   state.counters["apply_ticks"] = ticks;
   state.counters["feature_calls"] = calls;

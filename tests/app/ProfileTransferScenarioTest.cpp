@@ -3,48 +3,13 @@
 // an unready form leaves alone.
 #include <gtest/gtest.h>
 
-#include "app/MainForm.h"
-#include "app/MemorySettingsStore.h"
 #include "config/ProfileFile.h"
 #include "config/RegisterMap.h"
 #include "config/ScriptMap.h"
-#include "sim/VirtualHidBackend.h"
-#include "tests/app/FakeFileSystem.h"
-#include "tests/app/FakeProfileLooksView.h"
-#include "tests/app/FakeShell.h"
+#include "tests/support/MainFormRig.h"
 #include "tests/support/TestEdition.h"
-#include "tests/support/TestFormView.h"
 
 namespace {
-
-// One program with its own virtual mouse, loaded and showing `profile`.
-struct FormRig {
-  VirtualClock clock;
-  VirtualHidBackend hid{clock};
-  VirtualMirel& mouse = hid.AddMouse();
-  CMemorySettingsStore settings;
-  FakeFileSystem files;
-  FakeShell shell;
-  FakeProfileLooksView looks;
-  TestFormView view{clock};
-  CMainForm form{{hid, clock, settings, files, shell, view, looks, 1}};
-
-  FormRig() {
-    view.onTimer = [this](int id) { form.OnTimer(id); };
-    view.onTextChange = [this](int id) { form.OnSensitivityEdit(id); };
-  }
-  void Load(int profile) {
-    form.OnInitDialog();
-    view.RunTransfers();
-    form.SelectProfile(profile, true);
-    mouse.ClearLog();
-  }
-  std::vector<std::uint8_t> FileOf(int profile) {
-    return *WriteProfileFileBytes(profile, [this](int reg) {
-      return static_cast<std::uint8_t>(form.Protocol().Entry(reg).value);
-    });
-  }
-};
 
 class ProfileTransferScenario : public ::testing::Test {
  protected:
