@@ -53,7 +53,7 @@ bool CButtonST::Pressed() const {
 }
 
 void CButtonST::DrawBackground(HDC dc, const RECT& rect) {
-  const COLORREF colour = hover_ || Pressed() ? hoverOrPressed_
+  const COLORREF colour = hover_.Hover() || Pressed() ? hoverOrPressed_
                           : GetFocus() == window_ ? focused_
                                                   : normal_;
   CBrush brush(CreateSolidBrush(colour));
@@ -87,7 +87,7 @@ void CButtonST::Paint() {
   {
     CMemoryDC memory(dc, surface.Get());
     DrawBackground(memory.Get(), rect);
-    if (hover_ || Pressed()) DrawBorder(memory.Get(), rect);
+    if (hover_.Hover() || Pressed()) DrawBorder(memory.Get(), rect);
     if (picture_) {
       const int shift = Pressed() ? 1 : 0;
       const int x = (rect.right - size_.cx) / 2 + shift;
@@ -109,19 +109,13 @@ LRESULT CButtonST::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_ERASEBKGND:
       return 1;
     case WM_MOUSEMOVE:
-      if (!tracking_) {
-        TRACKMOUSEEVENT track{sizeof(track), TME_HOVER | TME_LEAVE, window_, 1};
-        tracking_ = TrackMouseEvent(&track) != FALSE;
-      }
+      hover_.OnMouseMove(window_);
       break;
     case WM_MOUSEHOVER:
-      hover_ = true;
-      InvalidateRect(window_, nullptr, FALSE);
+      hover_.OnHover(window_);
       return 0;
     case WM_MOUSELEAVE:
-      hover_ = false;
-      tracking_ = false;
-      InvalidateRect(window_, nullptr, FALSE);
+      hover_.Clear(window_);
       return 0;
     case BM_SETSTATE: {
       const LRESULT result = DefSubclassProc(window_, message, wParam, lParam);

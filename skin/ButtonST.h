@@ -5,6 +5,8 @@
 
 #include <windows.h>
 
+#include "skin/HoverTracker.h"
+
 #include "skin/GdiObject.h"
 
 class CButtonST {
@@ -22,7 +24,7 @@ class CButtonST {
   void SetColours(COLORREF normal, COLORREF hoverOrPressed, COLORREF focused);
 
   HWND Window() const { return window_; }
-  bool Hover() const { return hover_; }
+  bool Hover() const { return hover_.Hover(); }
 
  protected:
   virtual void DrawBackground(HDC dc, const RECT& rect);
@@ -42,6 +44,5 @@ class CButtonST {
   COLORREF normal_ = GetSysColor(COLOR_BTNFACE);
   COLORREF hoverOrPressed_ = GetSysColor(COLOR_BTNFACE);
   COLORREF focused_ = GetSysColor(COLOR_BTNFACE);
-  bool hover_ = false;
-  bool tracking_ = false;
+  CHoverTracker hover_;
 };

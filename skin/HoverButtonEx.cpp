@@ -28,18 +28,14 @@ bool CHoverButtonEx::SetBitmap(int pictureId, bool stacked) {
   return true;
 }
 
-void CHoverButtonEx::ClearHover() {
-  hover_ = false;
-  tracking_ = false;
-  if (window_ != nullptr) InvalidateRect(window_, nullptr, FALSE);
-}
+void CHoverButtonEx::ClearHover() { hover_.Clear(window_); }
 
 bool CHoverButtonEx::Pressed() const {
   return (SendMessageW(window_, BM_GETSTATE, 0, 0) & BST_PUSHED) != 0;
 }
 
 int CHoverButtonEx::StateImage() const {
-  return HoverButtonState(Pressed(), hover_, IsWindowEnabled(window_) != FALSE);
+  return HoverButtonState(Pressed(), hover_.Hover(), IsWindowEnabled(window_) != FALSE);
 }
 
 void CHoverButtonEx::Draw(HDC dc, const RECT& rect, int state) {
@@ -75,17 +71,13 @@ LRESULT CHoverButtonEx::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_ERASEBKGND:
       return 1;
     case WM_MOUSEMOVE:
-      if (!tracking_) {
-        TRACKMOUSEEVENT track{sizeof(track), TME_HOVER | TME_LEAVE, window_, 1};
-        tracking_ = TrackMouseEvent(&track) != FALSE;
-      }
+      hover_.OnMouseMove(window_);
       break;
     case WM_MOUSEHOVER:
-      hover_ = true;
-      InvalidateRect(window_, nullptr, FALSE);
+      hover_.OnHover(window_);
       return 0;
     case WM_MOUSELEAVE:
-      ClearHover();
+      hover_.Clear(window_);
       return 0;
     case BM_SETSTATE:
     case WM_ENABLE: {

@@ -4,6 +4,8 @@
 
 #include <windows.h>
 
+#include "skin/HoverTracker.h"
+
 #include "skin/GdiObject.h"
 
 class CHoverButtonEx {
@@ -22,7 +24,7 @@ class CHoverButtonEx {
 
   HWND Window() const { return window_; }
   SIZE StateSize() const { return state_; }
-  bool Hover() const { return hover_; }
+  bool Hover() const { return hover_.Hover(); }
 
  protected:
   virtual void Draw(HDC dc, const RECT& rect, int state);
@@ -39,6 +41,5 @@ class CHoverButtonEx {
   CBitmap picture_;
   SIZE state_{0, 0};
   bool stacked_ = false;
-  bool hover_ = false;
-  bool tracking_ = false;
+  CHoverTracker hover_;
 };
