@@ -5,9 +5,8 @@
 
 #include <windows.h>
 
-#include "skin/HoverTracker.h"
-
 #include "skin/GdiObject.h"
+#include "skin/HoverTracker.h"
 
 class CButtonST {
  public:

@@ -4,9 +4,8 @@
 
 #include <windows.h>
 
-#include "skin/HoverTracker.h"
-
 #include "skin/GdiObject.h"
+#include "skin/HoverTracker.h"
 
 class CHoverButtonEx {
  public:
