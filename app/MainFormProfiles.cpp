@@ -171,12 +171,8 @@ void CMainForm::EditProfileNameAndPicture() {
   looks_.SetProfileName(currentProfile_, edit->name);
   if (!edit->picturePath.empty())
     looks_.SetProfilePicture(currentProfile_, FileNameOf(edit->picturePath), edit->picturePath);
-  const std::size_t p = Slot(currentProfile_);
-  sensitivityChanged_[p] = true;
-  unsaved_[p] = true;
-  view_->EnableControl(form_id::kSensitivityReset, true);
-  view_->EnableControl(form_id::kApply, true);
-  view_->EnableControl(form_id::kDone, true);
+  // Name and picture count as sensitivity changes: that reset brings them back.
+  MarkSensitivityChanged();
   looksView_->DrawProfileName(true);
 }
 
