@@ -68,6 +68,8 @@ inline constexpr int kInformation = 346;
 inline constexpr int kResetQuestion = 347;
 inline constexpr int kReadingFromMouse = 348;
 inline constexpr int kWritingToMouse = 349;
+inline constexpr int kReadingMacro = 351;
+inline constexpr int kReadingScript = 352;
 inline constexpr int kApplyOrNot = 648;
 
 }  // namespace box_kind

@@ -5,12 +5,15 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "macro/KeyFieldView.h"
 #include "macro/KeyboardState.h"
+#include "macro/RegisterStore.h"
 
 // The device-selection dialog tells the logic which mouse is highlighted;
 // the logic talks to that mouse while the dialog is up.
@@ -93,6 +96,35 @@ class FormView {
   // keyboard's state as they read it.
   virtual KeyFieldView& KeyFields() = 0;
   virtual const KeyboardState& Keyboard() = 0;
+
+  // --- macro and script editor ----------------------------------------------
+  // What the editor's OK stores: the delay units of the chosen tick, the
+  // mode byte of the chosen mode and the encoded command bytes.
+  struct EditedBytes {
+    int delayUnits;
+    int modeByte;
+    std::vector<std::uint8_t> bytes;
+  };
+  // What the editor is handed: the register cache to read the macro or
+  // script from, its byte capacity, which one it is, where its registers
+  // are, the folder its file dialogs start in and its frame's background
+  // picture. `store` is the form's store operation; 1 when it stored all.
+  struct EditorHandOver {
+    const RegisterStore* registers;
+    int capacity;
+    int scriptIndex;  // -1 for a macro
+    int macroIndex;   // -1 for a script
+    int modeRegister;
+    int delayUnitRegister;
+    int firstDataRegister;
+    int dataLength;
+    std::wstring folder;
+    int background;
+    std::function<int(const EditedBytes&)> store;
+  };
+  // Runs the editor modally: 1 when it ended with OK, having stored its
+  // bytes through `store`; 2 when cancelled, having stored nothing.
+  virtual int RunScriptEditor(const EditorHandOver& handOver) = 0;
 
   // Ends the form's dialog; EndFrame also ends the frame around it.
   virtual void EndForm() = 0;

@@ -120,6 +120,10 @@ void CMainForm::OnTimer(int id) {
     case timer_id::kLevelRefresh: ApplyLevelEnable(true); break;
     case timer_id::kReadList: ReadRegisterListStep(); break;
     case timer_id::kWriteList: WriteRegisterListStep(); break;
+    case timer_id::kMacroRead:
+    case timer_id::kScriptRead: UploadReadStep(id); break;
+    case timer_id::kMacroWrite:
+    case timer_id::kScriptWrite: UploadWriteStep(id); break;
     case timer_id::kSelectKeepAlive: protocol_.SendControl(6, 3, 2); break;
     case timer_id::kBusyAnimation:
       busyAnimation_ = (busyAnimation_ + 1) % 8;

@@ -14,10 +14,12 @@
 // [SECTION] sensitivity           MainFormSensitivity.cpp
 // [SECTION] button groups         MainFormButtons.cpp
 // [SECTION] profile transfers     MainFormProfileTransfer.cpp
+// [SECTION] macro and script upload  MainFormMacroUpload.cpp
 #pragma once
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <string>
 #include <vector>
@@ -32,6 +34,7 @@
 #include "app/RegistryStore.h"
 #include "config/ButtonFunction.h"
 #include "config/ProfileTable.h"
+#include "config/UploadArea.h"
 #include "device/HidClient.h"
 #include "device/IcGM06Vx.h"
 #include "macro/KeyInWnd.h"
@@ -238,4 +241,36 @@ class CMainForm : private DeviceSelectionListener, private KeyFieldOwner {
   int openGroup_ = -1;
   CProfileTable factory_;
   CProfileTable previous_;
+
+  // --- macro and script upload -------------------------------------------------
+ public:
+  // Macro buttons 1062..1066 and script buttons 1067..1072: read the macro
+  // or script from the mouse, hand it to the editor, ask, and write the
+  // changed registers back. 1 when the changes reached the mouse.
+  int OnMacroButton(int id);
+  int OnScriptButton(int id);
+  // Ticks of the read timers (0x905, 0x907) and the write timers (0x906,
+  // 0x908): one register each.
+  int UploadReadStep(int timer);
+  int UploadWriteStep(int timer);
+  // The editor's OK: the tick, the mode, the bytes and the length of the
+  // macro or script being edited go into the cache with the changed rule;
+  // data after the new end keeps its values. 0 when no edit is open or the
+  // bytes exceed the capacity (the tick and mode are stored all the same).
+  int StoreEditedBytes(const FormView::EditedBytes& edit);
+
+ private:
+  int EditArea(const UploadArea& area);
+  bool PrepareAreaRead(const UploadArea& area);
+  bool ReadLengthFromMouse(const UploadArea& area);
+  bool ReadArea(const UploadArea& area);
+  bool RunEditor(const UploadArea& area);
+  bool ConfirmChange(const UploadArea& area);
+  bool WriteArea(const UploadArea& area);
+  bool BuildAreaList(const UploadArea& area, bool forWrite);
+  std::optional<int> CachedLength(const UploadArea& area);
+  bool ReadScriptLengths(int script);
+  bool ReadListedRegister();
+
+  std::optional<UploadArea> editArea_;
 };

@@ -12,7 +12,6 @@
 namespace {
 
 constexpr int kMaxTransferList = 8192;
-constexpr Clock::Duration kLengthReadPause{10};
 
 }  // namespace
 
@@ -35,14 +34,7 @@ int CMainForm::CheckDeviceReady() {
 // the cache for an import. False when the length could not be read.
 bool CMainForm::AddScriptToList(int script, bool fromMouse) {
   const ScriptRegisters& s = kScripts[static_cast<std::size_t>(script)];
-  if (fromMouse) {
-    for (int reg : {s.lengthHigh, s.lengthLow}) {
-      int value = 0;
-      if (!protocol_.ReadRegister(reg, value)) return false;
-      protocol_.StoreReadValue(reg, value);
-      clock_->Sleep(kLengthReadPause);
-    }
-  }
+  if (fromMouse && !ReadScriptLengths(script)) return false;
   for (int reg : {s.mode, s.lengthLow, s.lengthHigh, s.delayUnits}) transferList_.push_back(reg);
   const int length = protocol_.Entry(s.lengthLow).value + 256 * protocol_.Entry(s.lengthHigh).value;
   if (length > s.capacity) {
@@ -94,22 +86,30 @@ int CMainForm::StartReadRegisterList() {
   return 1;
 }
 
+// Reads the register at the list position into the cache and moves on;
+// false, staying put, when the read fails. Past the end there is nothing
+// to read.
+bool CMainForm::ReadListedRegister() {
+  if (listPosition_ >= static_cast<int>(transferList_.size())) return true;
+  const int reg = transferList_[static_cast<std::size_t>(listPosition_)];
+  int value = 0;
+  if (!protocol_.ReadRegister(reg, value)) return false;
+  protocol_.StoreReadValue(reg, value);
+  ++listPosition_;
+  return true;
+}
+
 int CMainForm::ReadRegisterListStep() {
   view_->KillTimer(timer_id::kReadList);
   const int count = static_cast<int>(transferList_.size());
+  if (!ReadListedRegister()) {
+    view_->CloseBox(2);
+    return 0;
+  }
   if (listPosition_ < count) {
-    const int reg = transferList_[static_cast<std::size_t>(listPosition_)];
-    int value = 0;
-    if (!protocol_.ReadRegister(reg, value)) {
-      view_->CloseBox(2);
-      return 0;
-    }
-    protocol_.StoreReadValue(reg, value);
-    if (++listPosition_ < count) {
-      IndicatorStep();
-      view_->SetTimer(timer_id::kReadList, timer_id::kStepPeriodMs);
-      return 1;
-    }
+    IndicatorStep();
+    view_->SetTimer(timer_id::kReadList, timer_id::kStepPeriodMs);
+    return 1;
   }
   protocol_.SendControl(6, 3, 3);
   view_->CloseBox(1);

@@ -106,3 +106,11 @@ std::optional<FormView::ProfileEdit> TestFormView::RunProfileEditBox(const std::
   profileEdits.pop_front();
   return edit;
 }
+
+int TestFormView::RunScriptEditor(const EditorHandOver& handOver) {
+  editorOpenings.push_back(handOver);
+  if (editors.empty()) return 2;
+  ScriptedEditor editor = editors.front();
+  editors.pop_front();
+  return editor(handOver);
+}

@@ -130,6 +130,14 @@ class TestFormView : public FormView, private KeyFieldView, private KeyboardStat
   KeyFieldView& KeyFields() override { return *this; }
   const KeyboardState& Keyboard() override { return *this; }
   void SwitchOffPointerAcceleration() override { accelerationSwitchedOff = true; }
+  // The script editor: each opening takes the next function, which sees the
+  // hand-over, may store edited bytes through it and returns 1 (OK) or 2
+  // (cancel); with none left the editor is cancelled. Every hand-over is
+  // kept.
+  using ScriptedEditor = std::function<int(const EditorHandOver&)>;
+  std::deque<ScriptedEditor> editors;
+  std::vector<EditorHandOver> editorOpenings;
+  int RunScriptEditor(const EditorHandOver& handOver) override;
   void EndForm() override { ++formEnded; }
   void EndFrame() override { ++frameEnded; }
 

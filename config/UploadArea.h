@@ -1,0 +1,44 @@
+// Where one macro or one script lives in the register space: the registers
+// its editor reads and stores and that a transfer of it goes through.
+//
+// A macro area is 128 registers: length, mode byte, delay units, then up
+// to 125 command bytes. A script has its header registers elsewhere and a
+// run of 256 or 512 data registers (ScriptMap.h).
+#pragma once
+
+#include <optional>
+#include <vector>
+
+inline constexpr int kMacroCount = 18;
+inline constexpr int kMacroCapacity = 125;
+
+struct UploadArea {
+  int macro = -1;   // 0..17 for a macro's area
+  int script = -1;  // 0..5 for a script's
+  int lengthLow = 0;
+  int lengthHigh = -1;  // none: a macro's length is one byte
+  int mode = 0;
+  int delayUnits = 0;
+  int dataStart = 0;
+  int capacity = 0;
+
+  bool IsMacro() const { return macro >= 0; }
+
+  // The length a transfer may use for `stored` bytes. A macro's is cut to
+  // its capacity, so that no transfer leaves its area; a script longer than
+  // its capacity is refused (empty).
+  std::optional<int> UsableLength(int stored) const;
+
+  // The registers of a read or a write of `length` data bytes, in order:
+  // the header registers, then the data. A macro's read leaves out its
+  // length register, which is read before the list is built.
+  std::vector<int> ReadList(int length) const;
+  std::vector<int> WriteList(int length) const;
+
+ private:
+  std::vector<int> WithData(std::vector<int> header, int length) const;
+};
+
+// The area of macro m (0..17) and of script s (0..5); empty outside.
+std::optional<UploadArea> MacroArea(int macro);
+std::optional<UploadArea> ScriptArea(int script);

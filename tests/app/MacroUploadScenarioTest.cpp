@@ -1,0 +1,339 @@
+// Editing macros and scripts against a virtual mouse: which registers are
+// read and written, what the editor is handed, and what the user sees when
+// a transfer fails or the mouse holds a length that does not fit.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <vector>
+
+#include "app/FormIds.h"
+#include "config/RegisterMap.h"
+#include "tests/support/MainFormRig.h"
+#include "tests/support/TestEdition.h"
+
+namespace {
+
+using Bytes = std::vector<std::uint8_t>;
+using Controls = std::vector<SControlCommand>;
+constexpr std::uint8_t kReadCommand = 0xDF;
+constexpr std::uint8_t kWriteCommand = 0xDE;
+constexpr int kScriptGroup = 2;
+
+// The registers the mouse was asked to read or write, in order.
+std::vector<int> Addressed(const VirtualMirel& mouse, std::uint8_t command) {
+  std::vector<int> addresses;
+  for (const auto& report : mouse.ReceivedReports())
+    if (report.size() > 4 && report[1] == command) addresses.push_back(report[2] | report[4] << 8);
+  return addresses;
+}
+
+Bytes Counting(int count, int first) {
+  Bytes bytes;
+  for (int i = 0; i < count; ++i) bytes.push_back(static_cast<std::uint8_t>(first + i));
+  return bytes;
+}
+
+class MacroUploadScenario : public ::testing::Test {
+ protected:
+  // A macro area in the mouse: length, mode byte, delay units, bytes.
+  void PutMacro(int base, const Bytes& bytes, std::uint8_t mode = 0x50, std::uint8_t units = 1) {
+    mouse.SetRegister(base, static_cast<std::uint8_t>(bytes.size()));
+    mouse.SetRegister(base + 1, mode);
+    mouse.SetRegister(base + 2, units);
+    for (std::size_t i = 0; i < bytes.size(); ++i) mouse.SetRegister(base + 3 + int(i), bytes[i]);
+  }
+
+  // Button group 2 of profile 1 runs script s, whose length is `length`.
+  void PutScript(int s, int length, int lengthLow, int lengthHigh) {
+    mouse.SetRegister(FunctionCodeRegister(1, kScriptGroup), static_cast<std::uint8_t>(7 + s));
+    mouse.SetRegister(lengthLow, static_cast<std::uint8_t>(length & 0xFF));
+    mouse.SetRegister(lengthHigh, static_cast<std::uint8_t>(length >> 8));
+  }
+
+  // An editor that keeps the tick and mode it was handed (or sets
+  // `mode`), stores `bytes`, and queues `answer` for the question after it.
+  TestFormView::ScriptedEditor Storing(Bytes bytes, int answer, int mode = -1) {
+    return [this, bytes, answer, mode](const FormView::EditorHandOver& h) {
+      const int units = h.registers->Value(h.delayUnitRegister);
+      const int modeByte = mode >= 0 ? mode : h.registers->Value(h.modeRegister);
+      EXPECT_EQ(h.store({units, modeByte, bytes}), 1);
+      rig.view.boxAnswers.push_back(answer);
+      return 1;
+    };
+  }
+
+  Bytes MouseBytes(int first, int count) const {
+    Bytes bytes;
+    for (int i = 0; i < count; ++i) bytes.push_back(mouse.Register(first + i));
+    return bytes;
+  }
+
+  const SRegisterEntry& Cached(int r) { return rig.form.Protocol().Entry(r); }
+
+  ScopedEdition edition{EditionId::TraditionalChinese};
+  FormRig rig;
+  VirtualMirel& mouse = rig.mouse;
+  TestFormView& view = rig.view;
+};
+
+struct MacroButtonCase {
+  int profile;
+  int button;
+  int macro;
+  int base;
+};
+
+TEST_F(MacroUploadScenario, MacroButtonsEditTheirProfilesMacros) {
+  const MacroButtonCase cases[] = {
+      {2, 1064, 8, 0xD00}, {1, 1062, 0, 0x900}, {1, 1066, 4, 0xB00}, {3, 1066, 16, 0x1100}};
+  for (const MacroButtonCase& c : cases) {
+    SCOPED_TRACE(c.button);
+    FormRig local;
+    local.mouse.SetRegister(c.base, 3);
+    local.mouse.SetRegister(c.base + 3, 0x42);
+    local.Load(c.profile);
+    local.view.editors.push_back([&](const FormView::EditorHandOver& h) {
+      EXPECT_EQ(h.registers->Value(h.firstDataRegister), 0x42);
+      return 2;
+    });
+    EXPECT_EQ(local.form.OnMacroButton(c.button), 0);
+    ASSERT_EQ(local.view.editorOpenings.size(), 1u);
+    const FormView::EditorHandOver& h = local.view.editorOpenings[0];
+    EXPECT_EQ(h.macroIndex, c.macro);
+    EXPECT_EQ(h.scriptIndex, -1);
+    EXPECT_EQ(h.capacity, 125);
+    EXPECT_EQ(h.modeRegister, c.base + 1);
+    EXPECT_EQ(h.delayUnitRegister, c.base + 2);
+    EXPECT_EQ(h.firstDataRegister, c.base + 3);
+    EXPECT_EQ(h.dataLength, 3);
+    EXPECT_EQ(h.background, 406);
+    EXPECT_EQ(h.folder, local.form.Folders().LibraryFolder());
+    std::vector<int> expected{c.base};
+    for (int r = c.base + 1; r <= c.base + 5; ++r) expected.push_back(r);
+    EXPECT_EQ(Addressed(local.mouse, kReadCommand), expected);
+  }
+}
+
+TEST_F(MacroUploadScenario, CancelledEditorReadsBehindTheProgressBoxAndWritesNothing) {
+  PutMacro(0xD00, Counting(5, 0x10));
+  rig.Load(2);
+  EXPECT_EQ(rig.form.OnMacroButton(1064), 0);
+  ASSERT_EQ(view.boxes.size(), 1u);
+  EXPECT_EQ(view.boxes[0].kind, 351);
+  EXPECT_EQ(view.boxes[0].progressRange, 7);
+  EXPECT_EQ(view.boxes[0].progress, (std::vector<int>{1, 2, 3, 4, 5, 6}));
+  EXPECT_EQ(view.boxes[0].closedWith, 1);
+  EXPECT_EQ(view.editorOpenings.size(), 1u);
+  EXPECT_EQ(mouse.Controls(), (Controls{{5, 0, 0}}));
+  EXPECT_TRUE(Addressed(mouse, kWriteCommand).empty());
+  EXPECT_FALSE(rig.form.Busy());
+  EXPECT_EQ(view.frameButtonsEnabled, true);
+}
+
+TEST_F(MacroUploadScenario, UnchangedBytesWriteOnlyTheChangedRegisters) {
+  const Bytes bytes = Counting(6, 0x20);
+  PutMacro(0xD00, bytes, 0x50, 1);
+  rig.Load(2);
+  view.editors.push_back(Storing(bytes, 1, 0x70));
+  EXPECT_EQ(rig.form.OnMacroButton(1064), 1);
+  EXPECT_EQ(Addressed(mouse, kWriteCommand), (std::vector<int>{0xD01}));
+  EXPECT_EQ(mouse.Register(0xD01), 0x70);
+  ASSERT_EQ(view.boxes.size(), 3u);
+  EXPECT_EQ(view.boxes[1].kind, 343);
+  EXPECT_EQ(view.boxes[1].text, L"將變更巨集，繼續?");
+  EXPECT_EQ(view.boxes[2].kind, 340);
+  EXPECT_EQ(view.boxes[2].progressRange, 8);
+  EXPECT_EQ(view.boxes[2].closedWith, 1);
+  EXPECT_FALSE(view.TimerSet(timer_id::kBusyAnimation));
+  // A macro's write-back ends without the closing control command.
+  EXPECT_EQ(mouse.Controls(), (Controls{{5, 0, 0}, {5, 0, 0}}));
+  EXPECT_FALSE(Cached(0xD01).changed);
+  EXPECT_FALSE(rig.form.Busy());
+}
+
+TEST_F(MacroUploadScenario, ShorteningAMacroKeepsTheOldBytesAfterItsEnd) {
+  PutMacro(0xD00, Counting(40, 0x30));
+  rig.Load(2);
+  const Bytes shorter = Counting(10, 0x80);
+  view.editors.push_back(Storing(shorter, 1));
+  EXPECT_EQ(rig.form.OnMacroButton(1064), 1);
+  EXPECT_EQ(mouse.Register(0xD00), 10);
+  EXPECT_EQ(MouseBytes(0xD03, 10), shorter);
+  EXPECT_EQ(MouseBytes(0xD03 + 10, 30), Counting(30, 0x30 + 10));
+  std::vector<int> written{0xD00};
+  for (int r = 0xD03; r < 0xD03 + 10; ++r) written.push_back(r);
+  EXPECT_EQ(Addressed(mouse, kWriteCommand), written);
+}
+
+TEST_F(MacroUploadScenario, DeclinedChangesStayMarkedForALaterSave) {
+  PutMacro(0xD00, Counting(4, 0x10), 0x50, 1);
+  rig.Load(2);
+  view.editors.push_back([&](const FormView::EditorHandOver& h) {
+    h.store({3, 0x70, Counting(6, 0x60)});
+    view.boxAnswers.push_back(2);
+    return 1;
+  });
+  EXPECT_EQ(rig.form.OnMacroButton(1064), 0);
+  EXPECT_EQ(view.boxes.back().kind, 343);
+  EXPECT_TRUE(Addressed(mouse, kWriteCommand).empty());
+  for (int r = 0xD00; r < 0xD03 + 6; ++r) EXPECT_TRUE(Cached(r).changed) << r;
+  EXPECT_EQ(Cached(0xD00).value, 6);
+
+  // The profile's save carries the macro's length, mode and tick.
+  rig.form.ApplyProfile();
+  EXPECT_EQ(mouse.Register(0xD00), 6);
+  EXPECT_EQ(mouse.Register(0xD01), 0x70);
+  EXPECT_EQ(mouse.Register(0xD02), 3);
+}
+
+TEST_F(MacroUploadScenario, ReadFailingHalfWayOpensNoEditor) {
+  PutMacro(0xD00, Counting(20, 0x10));
+  rig.Load(2);
+  int ticks = 0;
+  view.onTimer = [&](int id) {
+    if (id == timer_id::kMacroRead && ++ticks == 6) mouse.SetFault("fail-get", 1000);
+    rig.form.OnTimer(id);
+  };
+  EXPECT_EQ(rig.form.OnMacroButton(1064), 0);
+  EXPECT_EQ(view.boxes.back().closedWith, 2);
+  EXPECT_TRUE(view.editorOpenings.empty());
+  EXPECT_EQ(view.boxes.size(), 1u);
+  EXPECT_TRUE(view.stopMessages.empty());
+  EXPECT_FALSE(view.TimerSet(timer_id::kMacroRead));
+  EXPECT_FALSE(rig.form.Busy());
+  // What was read before the failure is in the cache.
+  EXPECT_TRUE(Cached(0xD03).valid);
+  EXPECT_EQ(Cached(0xD03).value, 0x10);
+}
+
+TEST_F(MacroUploadScenario, FailedLengthReadEndsSilently) {
+  PutMacro(0xD00, Counting(3, 0x10));
+  rig.Load(2);
+  mouse.SetFault("fail-get", 1000);
+  EXPECT_EQ(rig.form.OnMacroButton(1064), 0);
+  EXPECT_TRUE(view.boxes.empty());
+  EXPECT_TRUE(view.stopMessages.empty());
+  EXPECT_FALSE(rig.form.Busy());
+}
+
+TEST_F(MacroUploadScenario, WriteFailingHalfWayIsShownAndKeepsTheRestMarked) {
+  PutMacro(0xD00, Counting(20, 0x10));
+  rig.Load(2);
+  view.editors.push_back(Storing(Counting(20, 0x90), 1));
+  int ticks = 0;
+  view.onTimer = [&](int id) {
+    if (id == timer_id::kMacroWrite && ++ticks == 8) mouse.SetFault("fail-set", 1000);
+    rig.form.OnTimer(id);
+  };
+  EXPECT_EQ(rig.form.OnMacroButton(1064), 0);
+  EXPECT_EQ(view.boxes.back().kind, 340);
+  EXPECT_EQ(view.boxes.back().closedWith, 2);
+  EXPECT_EQ(view.stopMessages, std::vector<std::wstring>{L"Error: Failed to SAVE MOUSE CONFIGURE!"});
+  EXPECT_FALSE(view.TimerSet(timer_id::kMacroWrite));
+  EXPECT_FALSE(view.TimerSet(timer_id::kBusyAnimation));
+  EXPECT_FALSE(rig.form.Busy());
+  int written = 0;
+  for (int i = 0; i < 20; ++i) {
+    const int r = 0xD03 + i;
+    if (Cached(r).changed) {
+      EXPECT_EQ(mouse.Register(r), 0x10 + i) << r;
+    } else {
+      EXPECT_EQ(mouse.Register(r), 0x90 + i) << r;
+      ++written;
+    }
+  }
+  EXPECT_GT(written, 0);
+  EXPECT_LT(written, 20);
+}
+
+TEST_F(MacroUploadScenario, LengthAboveTheAreaIsCutToItsCapacity) {
+  mouse.SetRegister(0xD00, 200);
+  for (int r = 0xD03; r < 0xD80; ++r) mouse.SetRegister(r, 0x11);
+  for (int r = 0xD80; r < 0xE00; ++r) mouse.SetRegister(r, 0x77);  // the next macro
+  rig.Load(2);
+  view.editors.push_back([&](const FormView::EditorHandOver& h) {
+    EXPECT_EQ(h.dataLength, 125);
+    EXPECT_EQ(h.store({1, 0x50, Bytes(126, 0x22)}), 0);  // beyond the area: nothing stored
+    EXPECT_EQ(Cached(0xD03).value, 0x11);
+    EXPECT_EQ(h.store({1, 0x50, Bytes(125, 0x11)}), 1);
+    view.boxAnswers.push_back(1);
+    return 1;
+  });
+  EXPECT_EQ(rig.form.OnMacroButton(1064), 1);
+  for (int r : Addressed(mouse, kReadCommand)) EXPECT_LT(r, 0xD80) << r;
+  EXPECT_EQ(Addressed(mouse, kWriteCommand), (std::vector<int>{0xD00}));
+  EXPECT_EQ(mouse.Register(0xD00), 125);
+  EXPECT_EQ(MouseBytes(0xD80, 128), Bytes(128, 0x77));
+}
+
+struct LongScriptCase {
+  int script;
+  bool opens;
+  int dataStart;
+};
+
+TEST_F(MacroUploadScenario, ScriptOf512BytesFitsOnlyTheLargeScripts) {
+  const LongScriptCase cases[] = {{0, false, 0x100}, {1, false, 0x200}, {2, false, 0x300},
+                                  {3, false, 0x400}, {4, true, 0x500},  {5, true, 0x700}};
+  const int lengths[][2] = {{0x1200, 0x1201}, {0x1203, 0x1204}, {0x1206, 0x1207},
+                            {0x1209, 0x120A}, {0x120C, 0x120D}, {0x120F, 0x1210}};
+  for (const LongScriptCase& c : cases) {
+    SCOPED_TRACE(c.script);
+    FormRig local;
+    local.mouse.SetRegister(FunctionCodeRegister(1, kScriptGroup), static_cast<std::uint8_t>(7 + c.script));
+    local.mouse.SetRegister(lengths[c.script][0], 0x00);
+    local.mouse.SetRegister(lengths[c.script][1], 0x02);
+    local.Load(1);
+    EXPECT_EQ(local.form.OnScriptButton(form_id::kGroupScript + kScriptGroup), 0);
+    if (c.opens) {
+      ASSERT_EQ(local.view.editorOpenings.size(), 1u);
+      const FormView::EditorHandOver& h = local.view.editorOpenings[0];
+      EXPECT_EQ(h.scriptIndex, c.script);
+      EXPECT_EQ(h.macroIndex, -1);
+      EXPECT_EQ(h.capacity, 512);
+      EXPECT_EQ(h.dataLength, 512);
+      EXPECT_EQ(h.firstDataRegister, c.dataStart);
+      EXPECT_EQ(h.background, 405);
+      EXPECT_EQ(local.view.boxes[0].kind, 352);
+      EXPECT_EQ(local.view.boxes[0].progressRange, 4 + 512);
+      EXPECT_TRUE(local.view.stopMessages.empty());
+    } else {
+      EXPECT_TRUE(local.view.editorOpenings.empty());
+      EXPECT_TRUE(local.view.boxes.empty());
+      EXPECT_EQ(local.view.stopMessages, std::vector<std::wstring>{L"錯誤的檔案格式。"});
+    }
+    // High length byte first, then the low one.
+    const auto reads = Addressed(local.mouse, kReadCommand);
+    ASSERT_GE(reads.size(), 2u);
+    EXPECT_EQ(reads[0], lengths[c.script][1]);
+    EXPECT_EQ(reads[1], lengths[c.script][0]);
+    EXPECT_FALSE(local.form.Busy());
+  }
+}
+
+TEST_F(MacroUploadScenario, ScriptWriteBackEndsWithTheClosingCommand) {
+  PutScript(1, 3, 0x1203, 0x1204);
+  for (int i = 0; i < 3; ++i) mouse.SetRegister(0x200 + i, static_cast<std::uint8_t>(0x40 + i));
+  rig.Load(1);
+  view.editors.push_back(Storing(Counting(4, 0x40), 1));
+  EXPECT_EQ(rig.form.OnScriptButton(form_id::kGroupScript + kScriptGroup), 1);
+  EXPECT_EQ(view.boxes[1].text, L"將變更劇本2，繼續?");
+  EXPECT_EQ(Addressed(mouse, kWriteCommand), (std::vector<int>{0x1203, 0x203}));
+  EXPECT_EQ(mouse.Register(0x1203), 4);
+  EXPECT_EQ(mouse.Register(0x203), 0x43);
+  EXPECT_EQ(mouse.Controls(), (Controls{{5, 0, 0}, {5, 0, 0}, {0, 0, 0}}));
+}
+
+TEST_F(MacroUploadScenario, ButtonsWithNothingToEditDoNothing) {
+  rig.Load(1);
+  EXPECT_EQ(rig.form.OnMacroButton(form_id::kGroupMacro), 0);  // group 0 has no macro
+  EXPECT_EQ(rig.form.OnScriptButton(form_id::kGroupScript + kScriptGroup), 0);  // a mouse button
+  rig.form.SelectProfile(0, false);
+  mouse.ClearLog();
+  EXPECT_EQ(rig.form.OnMacroButton(1064), 0);
+  EXPECT_EQ(mouse.SetCalls() + mouse.GetCalls(), 0);
+  EXPECT_TRUE(view.stopMessages.empty());
+  EXPECT_TRUE(view.boxes.empty());
+}
+
+}  // namespace
