@@ -27,6 +27,14 @@ std::vector<int> Addressed(const VirtualMirel& mouse, std::uint8_t command) {
   return addresses;
 }
 
+// Button group 2 of profile 1 runs script s, whose length registers hold
+// `length`.
+void PutScript(VirtualMirel& mouse, int s, int lengthLow, int lengthHigh, int length) {
+  mouse.SetRegister(FunctionCodeRegister(1, kScriptGroup), static_cast<std::uint8_t>(7 + s));
+  mouse.SetRegister(lengthLow, static_cast<std::uint8_t>(length & 0xFF));
+  mouse.SetRegister(lengthHigh, static_cast<std::uint8_t>(length >> 8));
+}
+
 Bytes Counting(int count, int first) {
   Bytes bytes;
   for (int i = 0; i < count; ++i) bytes.push_back(static_cast<std::uint8_t>(first + i));
@@ -41,13 +49,6 @@ class MacroUploadScenario : public ::testing::Test {
     mouse.SetRegister(base + 1, mode);
     mouse.SetRegister(base + 2, units);
     for (std::size_t i = 0; i < bytes.size(); ++i) mouse.SetRegister(base + 3 + int(i), bytes[i]);
-  }
-
-  // Button group 2 of profile 1 runs script s, whose length is `length`.
-  void PutScript(int s, int length, int lengthLow, int lengthHigh) {
-    mouse.SetRegister(FunctionCodeRegister(1, kScriptGroup), static_cast<std::uint8_t>(7 + s));
-    mouse.SetRegister(lengthLow, static_cast<std::uint8_t>(length & 0xFF));
-    mouse.SetRegister(lengthHigh, static_cast<std::uint8_t>(length >> 8));
   }
 
   // An editor that keeps the tick and mode it was handed (or sets
@@ -117,6 +118,13 @@ TEST_F(MacroUploadScenario, MacroButtonsEditTheirProfilesMacros) {
 TEST_F(MacroUploadScenario, CancelledEditorReadsBehindTheProgressBoxAndWritesNothing) {
   PutMacro(0xD00, Counting(5, 0x10));
   rig.Load(2);
+  view.editors.push_back([&](const FormView::EditorHandOver&) {
+    // The form stays closed to other transfers while the editor is up.
+    EXPECT_TRUE(rig.form.Busy());
+    EXPECT_FALSE(view.Enabled(form_id::kApply));
+    EXPECT_EQ(view.frameButtonsEnabled, false);
+    return 2;
+  });
   EXPECT_EQ(rig.form.OnMacroButton(1064), 0);
   ASSERT_EQ(view.boxes.size(), 1u);
   EXPECT_EQ(view.boxes[0].kind, 351);
@@ -268,21 +276,21 @@ TEST_F(MacroUploadScenario, LengthAboveTheAreaIsCutToItsCapacity) {
 
 struct LongScriptCase {
   int script;
-  bool opens;
+  int lengthLow;
+  int lengthHigh;
   int dataStart;
+  bool opens;
 };
 
 TEST_F(MacroUploadScenario, ScriptOf512BytesFitsOnlyTheLargeScripts) {
-  const LongScriptCase cases[] = {{0, false, 0x100}, {1, false, 0x200}, {2, false, 0x300},
-                                  {3, false, 0x400}, {4, true, 0x500},  {5, true, 0x700}};
-  const int lengths[][2] = {{0x1200, 0x1201}, {0x1203, 0x1204}, {0x1206, 0x1207},
-                            {0x1209, 0x120A}, {0x120C, 0x120D}, {0x120F, 0x1210}};
+  const LongScriptCase cases[] = {
+      {0, 0x1200, 0x1201, 0x100, false}, {1, 0x1203, 0x1204, 0x200, false},
+      {2, 0x1206, 0x1207, 0x300, false}, {3, 0x1209, 0x120A, 0x400, false},
+      {4, 0x120C, 0x120D, 0x500, true},  {5, 0x120F, 0x1210, 0x700, true}};
   for (const LongScriptCase& c : cases) {
     SCOPED_TRACE(c.script);
     FormRig local;
-    local.mouse.SetRegister(FunctionCodeRegister(1, kScriptGroup), static_cast<std::uint8_t>(7 + c.script));
-    local.mouse.SetRegister(lengths[c.script][0], 0x00);
-    local.mouse.SetRegister(lengths[c.script][1], 0x02);
+    PutScript(local.mouse, c.script, c.lengthLow, c.lengthHigh, 512);
     local.Load(1);
     EXPECT_EQ(local.form.OnScriptButton(form_id::kGroupScript + kScriptGroup), 0);
     if (c.opens) {
@@ -305,14 +313,14 @@ TEST_F(MacroUploadScenario, ScriptOf512BytesFitsOnlyTheLargeScripts) {
     // High length byte first, then the low one.
     const auto reads = Addressed(local.mouse, kReadCommand);
     ASSERT_GE(reads.size(), 2u);
-    EXPECT_EQ(reads[0], lengths[c.script][1]);
-    EXPECT_EQ(reads[1], lengths[c.script][0]);
+    EXPECT_EQ(reads[0], c.lengthHigh);
+    EXPECT_EQ(reads[1], c.lengthLow);
     EXPECT_FALSE(local.form.Busy());
   }
 }
 
 TEST_F(MacroUploadScenario, ScriptWriteBackEndsWithTheClosingCommand) {
-  PutScript(1, 3, 0x1203, 0x1204);
+  PutScript(mouse, 1, 0x1203, 0x1204, 3);
   for (int i = 0; i < 3; ++i) mouse.SetRegister(0x200 + i, static_cast<std::uint8_t>(0x40 + i));
   rig.Load(1);
   view.editors.push_back(Storing(Counting(4, 0x40), 1));
