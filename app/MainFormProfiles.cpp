@@ -66,7 +66,7 @@ void CMainForm::ApplyProfile() {
     ShowSensitivity();
     return;
   }
-  const int result = view_->RunBox(box_kind::kSaving, L"", CProfileTable::EntryCount(currentProfile_));
+  const int result = view_->RunBox(box_kind::kSaving, L"", count);
   if (result == 2) {
     StopAllTimers();
     SendControlAfterPause(6, 3, 3);

@@ -2,12 +2,14 @@
 // time and the saves, one register per 10 ms tick with progress, or at once
 // when fewer than 15 registers are to be written.
 #include <algorithm>
+#include <vector>
 
 #include "app/FormIds.h"
 #include "app/MainForm.h"
 #include "config/ActivityIndicator.h"
 #include "config/LoadList.h"
 #include "config/RegisterMap.h"
+#include "config/UploadArea.h"
 #include "editions/Edition.h"
 
 namespace {
@@ -15,6 +17,17 @@ namespace {
 constexpr int kDirectWriteLimit = 15;
 constexpr Clock::Duration kSettlePause{40};
 constexpr Clock::Duration kWritePause{10};
+
+// The registers a profile save goes through: the command bytes of the
+// profile's macro areas, then its table, whose macro lengths, modes and
+// ticks make those bytes count. An edit the user declined leaves bytes and
+// length marked changed together; the bytes go first so that a save failing
+// half-way never leaves a new length over old bytes in the mouse.
+std::vector<int> ProfileSaveRegisters(const CProfileTable& table, int profile) {
+  std::vector<int> registers = MacroDataRegisters(profile);
+  for (const ProfileEntry& e : table.Entries(profile)) registers.push_back(e.reg);
+  return registers;
+}
 
 }  // namespace
 
@@ -133,19 +146,17 @@ int CMainForm::NextChangedInLoadList() {
 }
 
 int CMainForm::NextChangedInProfile() {
-  const auto entries = previous_.Entries(currentProfile_);
-  for (; transferPosition_ < static_cast<int>(entries.size()); ++transferPosition_) {
-    if (protocol_.Entry(entries[static_cast<std::size_t>(transferPosition_)].reg).changed)
-      return 1;
+  const auto registers = ProfileSaveRegisters(previous_, currentProfile_);
+  for (; transferPosition_ < static_cast<int>(registers.size()); ++transferPosition_) {
+    if (protocol_.Entry(registers[static_cast<std::size_t>(transferPosition_)]).changed) return 1;
   }
   return 0;
 }
 
 int CMainForm::CountChangedInProfile() const {
-  const auto entries = previous_.Entries(currentProfile_);
-  return static_cast<int>(std::count_if(entries.begin(), entries.end(), [&](const ProfileEntry& e) {
-    return protocol_.Entry(e.reg).changed;
-  }));
+  const auto registers = ProfileSaveRegisters(previous_, currentProfile_);
+  return static_cast<int>(std::count_if(registers.begin(), registers.end(),
+                                        [&](int r) { return protocol_.Entry(r).changed; }));
 }
 
 void CMainForm::FailSave() {
@@ -210,21 +221,23 @@ int CMainForm::SaveAllChangesStep() {
   return 1;
 }
 
+// The transfer count is the number of registers this save writes: the
+// progress box counts them as they go.
 int CMainForm::StartSaveProfile(int& count) {
   if (!connected_) {
     view_->ShowStopMessage(Text(IDS_NO_MOUSE));
     return 0;
   }
   if (currentProfile_ < 0 || currentProfile_ > 3) return 0;
-  transferCount_ = CProfileTable::EntryCount(currentProfile_);
   transferPosition_ = 0;
   PrepareTransfer();
   count = CountChangedInProfile();
-  const auto entries = previous_.Entries(currentProfile_);
+  transferCount_ = count;
+  const auto registers = ProfileSaveRegisters(previous_, currentProfile_);
   if (count < kDirectWriteLimit) {
     for (int i = 0; i < count; ++i) {
       if (!NextChangedInProfile()) continue;
-      if (protocol_.CommitRegister(entries[static_cast<std::size_t>(transferPosition_)].reg) != 1)
+      if (protocol_.CommitRegister(registers[static_cast<std::size_t>(transferPosition_)]) != 1)
         return 0;
       clock_->Sleep(kWritePause);
     }
@@ -232,7 +245,7 @@ int CMainForm::StartSaveProfile(int& count) {
   }
   indicatorCursor_ = 0;
   protocol_.SendControl(6, 3, 0);
-  if (protocol_.CommitRegister(entries[0].reg) != 1) {
+  if (protocol_.CommitRegister(registers[0]) != 1) {
     FailSave();
     return 0;
   }
@@ -244,13 +257,13 @@ int CMainForm::StartSaveProfile(int& count) {
 int CMainForm::SaveProfileStep() {
   view_->KillTimer(timer_id::kSaveProfile);
   if (currentProfile_ < 0 || currentProfile_ > 3) return 0;
-  const auto entries = previous_.Entries(currentProfile_);
+  const auto registers = ProfileSaveRegisters(previous_, currentProfile_);
   if (!NextChangedInProfile()) {
     EndTimedWrite(1);
     return 1;
   }
-  if (protocol_.CommitRegister(entries[static_cast<std::size_t>(transferPosition_)].reg) == 1) {
-    view_->SetBoxProgress(transferPosition_);
+  if (protocol_.CommitRegister(registers[static_cast<std::size_t>(transferPosition_)]) == 1) {
+    view_->SetBoxProgress(transferCount_ - CountChangedInProfile());
     IndicatorStep();
     view_->SetTimer(timer_id::kSaveProfile, timer_id::kStepPeriodMs);
     return 1;

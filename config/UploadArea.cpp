@@ -52,3 +52,13 @@ std::optional<UploadArea> ScriptArea(int script) {
   area.capacity = s.capacity;
   return area;
 }
+
+std::vector<int> MacroDataRegisters(int profile) {
+  std::vector<int> registers;
+  if (!IsCustomProfile(profile)) return registers;
+  for (int k = 0; k < kMacroAreasPerProfile; ++k) {
+    const UploadArea area = *MacroArea((profile - 1) * kMacroAreasPerProfile + k);
+    for (int i = 0; i < area.capacity; ++i) registers.push_back(area.dataStart + i);
+  }
+  return registers;
+}

@@ -42,3 +42,7 @@ struct UploadArea {
 // The area of macro m (0..17) and of script s (0..5); empty outside.
 std::optional<UploadArea> MacroArea(int macro);
 std::optional<UploadArea> ScriptArea(int script);
+
+// The command-byte registers of custom profile 1..3's six macro areas, each
+// area's whole capacity, in address order; empty for other profiles.
+std::vector<int> MacroDataRegisters(int profile);

@@ -41,16 +41,23 @@ Bytes Counting(int count, int first) {
   return bytes;
 }
 
+// A macro area in the mouse: length, mode byte, delay units, bytes.
+void PutMacro(VirtualMirel& mouse, int base, const Bytes& bytes, std::uint8_t mode = 0x50,
+              std::uint8_t units = 1) {
+  mouse.SetRegister(base, static_cast<std::uint8_t>(bytes.size()));
+  mouse.SetRegister(base + 1, mode);
+  mouse.SetRegister(base + 2, units);
+  for (std::size_t i = 0; i < bytes.size(); ++i) mouse.SetRegister(base + 3 + int(i), bytes[i]);
+}
+
+Bytes MouseBytes(const VirtualMirel& mouse, int first, int count) {
+  Bytes bytes;
+  for (int i = 0; i < count; ++i) bytes.push_back(mouse.Register(first + i));
+  return bytes;
+}
+
 class MacroUploadScenario : public ::testing::Test {
  protected:
-  // A macro area in the mouse: length, mode byte, delay units, bytes.
-  void PutMacro(int base, const Bytes& bytes, std::uint8_t mode = 0x50, std::uint8_t units = 1) {
-    mouse.SetRegister(base, static_cast<std::uint8_t>(bytes.size()));
-    mouse.SetRegister(base + 1, mode);
-    mouse.SetRegister(base + 2, units);
-    for (std::size_t i = 0; i < bytes.size(); ++i) mouse.SetRegister(base + 3 + int(i), bytes[i]);
-  }
-
   // An editor that keeps the tick and mode it was handed (or sets
   // `mode`), stores `bytes`, and queues `answer` for the question after it.
   TestFormView::ScriptedEditor Storing(Bytes bytes, int answer, int mode = -1) {
@@ -61,12 +68,6 @@ class MacroUploadScenario : public ::testing::Test {
       rig.view.boxAnswers.push_back(answer);
       return 1;
     };
-  }
-
-  Bytes MouseBytes(int first, int count) const {
-    Bytes bytes;
-    for (int i = 0; i < count; ++i) bytes.push_back(mouse.Register(first + i));
-    return bytes;
   }
 
   const SRegisterEntry& Cached(int r) { return rig.form.Protocol().Entry(r); }
@@ -116,7 +117,7 @@ TEST_F(MacroUploadScenario, MacroButtonsEditTheirProfilesMacros) {
 }
 
 TEST_F(MacroUploadScenario, CancelledEditorReadsBehindTheProgressBoxAndWritesNothing) {
-  PutMacro(0xD00, Counting(5, 0x10));
+  PutMacro(mouse, 0xD00, Counting(5, 0x10));
   rig.Load(2);
   view.editors.push_back([&](const FormView::EditorHandOver&) {
     // The form stays closed to other transfers while the editor is up.
@@ -140,7 +141,7 @@ TEST_F(MacroUploadScenario, CancelledEditorReadsBehindTheProgressBoxAndWritesNot
 
 TEST_F(MacroUploadScenario, UnchangedBytesWriteOnlyTheChangedRegisters) {
   const Bytes bytes = Counting(6, 0x20);
-  PutMacro(0xD00, bytes, 0x50, 1);
+  PutMacro(mouse, 0xD00, bytes, 0x50, 1);
   rig.Load(2);
   view.editors.push_back(Storing(bytes, 1, 0x70));
   EXPECT_EQ(rig.form.OnMacroButton(1064), 1);
@@ -160,42 +161,141 @@ TEST_F(MacroUploadScenario, UnchangedBytesWriteOnlyTheChangedRegisters) {
 }
 
 TEST_F(MacroUploadScenario, ShorteningAMacroKeepsTheOldBytesAfterItsEnd) {
-  PutMacro(0xD00, Counting(40, 0x30));
+  PutMacro(mouse, 0xD00, Counting(40, 0x30));
   rig.Load(2);
   const Bytes shorter = Counting(10, 0x80);
   view.editors.push_back(Storing(shorter, 1));
   EXPECT_EQ(rig.form.OnMacroButton(1064), 1);
   EXPECT_EQ(mouse.Register(0xD00), 10);
-  EXPECT_EQ(MouseBytes(0xD03, 10), shorter);
-  EXPECT_EQ(MouseBytes(0xD03 + 10, 30), Counting(30, 0x30 + 10));
+  EXPECT_EQ(MouseBytes(mouse, 0xD03, 10), shorter);
+  EXPECT_EQ(MouseBytes(mouse, 0xD03 + 10, 30), Counting(30, 0x30 + 10));
   std::vector<int> written{0xD00};
   for (int r = 0xD03; r < 0xD03 + 10; ++r) written.push_back(r);
   EXPECT_EQ(Addressed(mouse, kWriteCommand), written);
 }
 
-TEST_F(MacroUploadScenario, DeclinedChangesStayMarkedForALaterSave) {
-  PutMacro(0xD00, Counting(4, 0x10), 0x50, 1);
-  rig.Load(2);
-  view.editors.push_back([&](const FormView::EditorHandOver& h) {
-    h.store({3, 0x70, Counting(6, 0x60)});
+// An editor that stores tick 3, mode 0x70 and `bytes`, then has the
+// question declined.
+TestFormView::ScriptedEditor Declining(TestFormView& view, Bytes bytes) {
+  return [&view, bytes](const FormView::EditorHandOver& h) {
+    EXPECT_EQ(h.store({3, 0x70, bytes}), 1);
     view.boxAnswers.push_back(2);
     return 1;
-  });
-  EXPECT_EQ(rig.form.OnMacroButton(1064), 0);
-  EXPECT_EQ(view.boxes.back().kind, 343);
-  EXPECT_TRUE(Addressed(mouse, kWriteCommand).empty());
-  for (int r = 0xD00; r < 0xD03 + 6; ++r) EXPECT_TRUE(Cached(r).changed) << r;
-  EXPECT_EQ(Cached(0xD00).value, 6);
+  };
+}
 
-  // The profile's save carries the macro's length, mode and tick.
+struct DeclinedMacroCase {
+  int newLength;
+  bool timed;  // 15 or more changed registers: the save runs behind the box
+};
+
+// A declined edit stays marked changed; the profile's save, which carries
+// the macro's length, writes the edited bytes too, before the length that
+// makes them count.
+TEST_F(MacroUploadScenario, DeclinedMacroEditReachesTheMouseWithTheProfileSave) {
+  const DeclinedMacroCase cases[] = {{6, false}, {40, true}};
+  for (const DeclinedMacroCase& c : cases) {
+    SCOPED_TRACE(c.newLength);
+    FormRig local;
+    PutMacro(local.mouse, 0xD00, Counting(4, 0x10));
+    local.Load(2);
+    const Bytes edited = Counting(c.newLength, 0x60);
+    local.view.editors.push_back(Declining(local.view, edited));
+    EXPECT_EQ(local.form.OnMacroButton(1064), 0);
+    EXPECT_TRUE(Addressed(local.mouse, kWriteCommand).empty());
+    for (int r = 0xD00; r < 0xD03 + c.newLength; ++r)
+      EXPECT_TRUE(local.form.Protocol().Entry(r).changed) << r;
+    local.view.boxes.clear();
+
+    local.form.ApplyProfile();
+    EXPECT_EQ(local.mouse.Register(0xD00), c.newLength);
+    EXPECT_EQ(local.mouse.Register(0xD01), 0x70);
+    EXPECT_EQ(local.mouse.Register(0xD02), 3);
+    EXPECT_EQ(MouseBytes(local.mouse, 0xD03, c.newLength), edited);
+    std::vector<int> written;
+    for (int r = 0xD03; r < 0xD03 + c.newLength; ++r) written.push_back(r);
+    written.insert(written.end(), {0xD00, 0xD01, 0xD02, 0xA6});
+    EXPECT_EQ(Addressed(local.mouse, kWriteCommand), written);
+    for (int r = 0xD00; r < 0xD80; ++r) EXPECT_FALSE(local.form.Protocol().Entry(r).changed) << r;
+    if (c.timed) {
+      ASSERT_EQ(local.view.boxes.size(), 1u);
+      EXPECT_EQ(local.view.boxes[0].progressRange, c.newLength + 3);
+      EXPECT_EQ(local.view.boxes[0].progress.back(), c.newLength + 3);
+    } else {
+      EXPECT_TRUE(local.view.boxes.empty());
+    }
+  }
+}
+
+// The profile's save stops at a failed write: the bytes written before it
+// never stand behind a new length, and the next save finishes the macro.
+TEST_F(MacroUploadScenario, ProfileSaveFailingHalfWayKeepsTheOldLength) {
+  PutMacro(mouse, 0xD00, Counting(4, 0x10));
+  rig.Load(2);
+  const Bytes edited = Counting(40, 0x60);
+  view.editors.push_back(Declining(view, edited));
+  rig.form.OnMacroButton(1064);
+  int ticks = 0;
+  view.onTimer = [&](int id) {
+    if (id == timer_id::kSaveProfile && ++ticks == 10) mouse.SetFault("fail-set", 1000);
+    rig.form.OnTimer(id);
+  };
   rig.form.ApplyProfile();
-  EXPECT_EQ(mouse.Register(0xD00), 6);
-  EXPECT_EQ(mouse.Register(0xD01), 0x70);
-  EXPECT_EQ(mouse.Register(0xD02), 3);
+  EXPECT_EQ(view.boxes.back().closedWith, 2);
+  EXPECT_EQ(mouse.Register(0xD00), 4);
+  EXPECT_EQ(mouse.Register(0xD01), 0x50);
+  EXPECT_TRUE(Cached(0xD00).changed);
+
+  mouse.SetFault("fail-set", 0);
+  rig.form.ApplyProfile();
+  EXPECT_EQ(view.boxes.back().closedWith, 1);
+  EXPECT_EQ(mouse.Register(0xD00), 40);
+  EXPECT_EQ(MouseBytes(mouse, 0xD03, 40), edited);
+}
+
+struct UncarriedEditCase {
+  bool script;  // script 1 through button group 2, else macro 0
+  bool done;    // the done button's save, else the profile's apply
+};
+
+// Neither the done button's save nor the profile's save carries a script's
+// length, nor does the done button's save carry a macro's: they leave the
+// declined edit in the cache and the mouse's macro or script whole.
+TEST_F(MacroUploadScenario, SavesWithoutTheLengthLeaveADeclinedEditAlone) {
+  const UncarriedEditCase cases[] = {{false, true}, {true, false}, {true, true}};
+  for (const UncarriedEditCase& c : cases) {
+    SCOPED_TRACE(testing::Message() << "script " << c.script << " done " << c.done);
+    FormRig local;
+    const int lengthRegister = c.script ? 0x1203 : 0x900;
+    const int dataStart = c.script ? 0x200 : 0x903;
+    PutScript(local.mouse, 1, 0x1203, 0x1204, 3);
+    PutMacro(local.mouse, 0x900, Counting(3, 0x10));
+    for (int i = 0; i < 3; ++i) local.mouse.SetRegister(0x200 + i, static_cast<std::uint8_t>(0x10 + i));
+    local.Load(1);
+    local.view.editors.push_back(Declining(local.view, Counting(40, 0x60)));
+    if (c.script) {
+      local.form.OnScriptButton(form_id::kGroupScript + kScriptGroup);
+    } else {
+      local.form.OnMacroButton(1062);
+    }
+    local.form.Protocol().SetCachedValue(0x1212, 0x23);  // a setting the saves carry
+    if (c.done) {
+      local.form.SetUnsaved(1, true);
+      local.view.boxAnswers.push_back(1);
+      local.form.OnDone();
+    } else {
+      local.form.ApplyProfile();
+    }
+    EXPECT_EQ(local.mouse.Register(0x1212), 0x23);
+    EXPECT_EQ(local.mouse.Register(lengthRegister), 3);
+    EXPECT_EQ(MouseBytes(local.mouse, dataStart, 3), Counting(3, 0x10));
+    EXPECT_TRUE(local.form.Protocol().Entry(lengthRegister).changed);
+    EXPECT_TRUE(local.form.Protocol().Entry(dataStart + 39).changed);
+  }
 }
 
 TEST_F(MacroUploadScenario, ReadFailingHalfWayOpensNoEditor) {
-  PutMacro(0xD00, Counting(20, 0x10));
+  PutMacro(mouse, 0xD00, Counting(20, 0x10));
   rig.Load(2);
   int ticks = 0;
   view.onTimer = [&](int id) {
@@ -215,7 +315,7 @@ TEST_F(MacroUploadScenario, ReadFailingHalfWayOpensNoEditor) {
 }
 
 TEST_F(MacroUploadScenario, FailedLengthReadEndsSilently) {
-  PutMacro(0xD00, Counting(3, 0x10));
+  PutMacro(mouse, 0xD00, Counting(3, 0x10));
   rig.Load(2);
   mouse.SetFault("fail-get", 1000);
   EXPECT_EQ(rig.form.OnMacroButton(1064), 0);
@@ -225,7 +325,7 @@ TEST_F(MacroUploadScenario, FailedLengthReadEndsSilently) {
 }
 
 TEST_F(MacroUploadScenario, WriteFailingHalfWayIsShownAndKeepsTheRestMarked) {
-  PutMacro(0xD00, Counting(20, 0x10));
+  PutMacro(mouse, 0xD00, Counting(20, 0x10));
   rig.Load(2);
   view.editors.push_back(Storing(Counting(20, 0x90), 1));
   int ticks = 0;
@@ -271,7 +371,7 @@ TEST_F(MacroUploadScenario, LengthAboveTheAreaIsCutToItsCapacity) {
   for (int r : Addressed(mouse, kReadCommand)) EXPECT_LT(r, 0xD80) << r;
   EXPECT_EQ(Addressed(mouse, kWriteCommand), (std::vector<int>{0xD00}));
   EXPECT_EQ(mouse.Register(0xD00), 125);
-  EXPECT_EQ(MouseBytes(0xD80, 128), Bytes(128, 0x77));
+  EXPECT_EQ(MouseBytes(mouse, 0xD80, 128), Bytes(128, 0x77));
 }
 
 struct LongScriptCase {
