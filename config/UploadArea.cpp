@@ -11,19 +11,29 @@ std::optional<int> UploadArea::UsableLength(int stored) const {
   return stored;
 }
 
-std::vector<int> UploadArea::WithData(std::vector<int> header, int length) const {
-  for (int i = 0; i < length; ++i) header.push_back(dataStart + i);
-  return header;
+std::vector<int> UploadArea::Header() const {
+  if (IsMacro()) return {lengthLow, mode, delayUnits};
+  return {mode, lengthLow, lengthHigh, delayUnits};
+}
+
+std::vector<int> UploadArea::Data(int length) const {
+  std::vector<int> data;
+  for (int i = 0; i < length; ++i) data.push_back(dataStart + i);
+  return data;
 }
 
 std::vector<int> UploadArea::ReadList(int length) const {
-  if (IsMacro()) return WithData({mode, delayUnits}, length);
-  return WriteList(length);
+  std::vector<int> list = IsMacro() ? std::vector<int>{mode, delayUnits} : Header();
+  const std::vector<int> data = Data(length);
+  list.insert(list.end(), data.begin(), data.end());
+  return list;
 }
 
 std::vector<int> UploadArea::WriteList(int length) const {
-  if (IsMacro()) return WithData({lengthLow, mode, delayUnits}, length);
-  return WithData({mode, lengthLow, lengthHigh, delayUnits}, length);
+  std::vector<int> list = Data(length);
+  const std::vector<int> header = Header();
+  list.insert(list.end(), header.begin(), header.end());
+  return list;
 }
 
 std::optional<UploadArea> MacroArea(int macro) {

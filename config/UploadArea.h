@@ -29,14 +29,18 @@ struct UploadArea {
   // its capacity is refused (empty).
   std::optional<int> UsableLength(int stored) const;
 
-  // The registers of a read or a write of `length` data bytes, in order:
-  // the header registers, then the data. A macro's read leaves out its
-  // length register, which is read before the list is built.
+  // The registers of a read of `length` data bytes, in order: the header
+  // registers, then the data. A macro's read leaves out its length
+  // register, which is read before the list is built.
   std::vector<int> ReadList(int length) const;
+  // The registers of a write: the data first, then the header registers
+  // that make them count, so a write failing half-way never leaves a new
+  // length over old bytes in the mouse.
   std::vector<int> WriteList(int length) const;
 
  private:
-  std::vector<int> WithData(std::vector<int> header, int length) const;
+  std::vector<int> Header() const;
+  std::vector<int> Data(int length) const;
 };
 
 // The area of macro m (0..17) and of script s (0..5); empty outside.

@@ -56,20 +56,20 @@ Bytes MouseBytes(const VirtualMirel& mouse, int first, int count) {
   return bytes;
 }
 
+// An editor that keeps the tick and mode it was handed (or sets `mode`),
+// stores `bytes`, and queues `answer` for the question after it.
+TestFormView::ScriptedEditor Storing(TestFormView& view, Bytes bytes, int answer, int mode = -1) {
+  return [&view, bytes, answer, mode](const FormView::EditorHandOver& h) {
+    const int units = h.registers->Value(h.delayUnitRegister);
+    const int modeByte = mode >= 0 ? mode : h.registers->Value(h.modeRegister);
+    EXPECT_EQ(h.store({units, modeByte, bytes}), 1);
+    view.boxAnswers.push_back(answer);
+    return 1;
+  };
+}
+
 class MacroUploadScenario : public ::testing::Test {
  protected:
-  // An editor that keeps the tick and mode it was handed (or sets
-  // `mode`), stores `bytes`, and queues `answer` for the question after it.
-  TestFormView::ScriptedEditor Storing(Bytes bytes, int answer, int mode = -1) {
-    return [this, bytes, answer, mode](const FormView::EditorHandOver& h) {
-      const int units = h.registers->Value(h.delayUnitRegister);
-      const int modeByte = mode >= 0 ? mode : h.registers->Value(h.modeRegister);
-      EXPECT_EQ(h.store({units, modeByte, bytes}), 1);
-      rig.view.boxAnswers.push_back(answer);
-      return 1;
-    };
-  }
-
   const SRegisterEntry& Cached(int r) { return rig.form.Protocol().Entry(r); }
 
   ScopedEdition edition{EditionId::TraditionalChinese};
@@ -143,7 +143,7 @@ TEST_F(MacroUploadScenario, UnchangedBytesWriteOnlyTheChangedRegisters) {
   const Bytes bytes = Counting(6, 0x20);
   PutMacro(mouse, 0xD00, bytes, 0x50, 1);
   rig.Load(2);
-  view.editors.push_back(Storing(bytes, 1, 0x70));
+  view.editors.push_back(Storing(view, bytes, 1, 0x70));
   EXPECT_EQ(rig.form.OnMacroButton(1064), 1);
   EXPECT_EQ(Addressed(mouse, kWriteCommand), (std::vector<int>{0xD01}));
   EXPECT_EQ(mouse.Register(0xD01), 0x70);
@@ -164,24 +164,15 @@ TEST_F(MacroUploadScenario, ShorteningAMacroKeepsTheOldBytesAfterItsEnd) {
   PutMacro(mouse, 0xD00, Counting(40, 0x30));
   rig.Load(2);
   const Bytes shorter = Counting(10, 0x80);
-  view.editors.push_back(Storing(shorter, 1));
+  view.editors.push_back(Storing(view, shorter, 1));
   EXPECT_EQ(rig.form.OnMacroButton(1064), 1);
   EXPECT_EQ(mouse.Register(0xD00), 10);
   EXPECT_EQ(MouseBytes(mouse, 0xD03, 10), shorter);
   EXPECT_EQ(MouseBytes(mouse, 0xD03 + 10, 30), Counting(30, 0x30 + 10));
-  std::vector<int> written{0xD00};
+  std::vector<int> written;
   for (int r = 0xD03; r < 0xD03 + 10; ++r) written.push_back(r);
+  written.push_back(0xD00);  // the length last: it makes the new bytes count
   EXPECT_EQ(Addressed(mouse, kWriteCommand), written);
-}
-
-// An editor that stores tick 3, mode 0x70 and `bytes`, then has the
-// question declined.
-TestFormView::ScriptedEditor Declining(TestFormView& view, Bytes bytes) {
-  return [&view, bytes](const FormView::EditorHandOver& h) {
-    EXPECT_EQ(h.store({3, 0x70, bytes}), 1);
-    view.boxAnswers.push_back(2);
-    return 1;
-  };
 }
 
 struct DeclinedMacroCase {
@@ -200,57 +191,68 @@ TEST_F(MacroUploadScenario, DeclinedMacroEditReachesTheMouseWithTheProfileSave) 
     PutMacro(local.mouse, 0xD00, Counting(4, 0x10));
     local.Load(2);
     const Bytes edited = Counting(c.newLength, 0x60);
-    local.view.editors.push_back(Declining(local.view, edited));
+    local.view.editors.push_back(Storing(local.view, edited, 2, 0x70));
     EXPECT_EQ(local.form.OnMacroButton(1064), 0);
     EXPECT_TRUE(Addressed(local.mouse, kWriteCommand).empty());
-    for (int r = 0xD00; r < 0xD03 + c.newLength; ++r)
-      EXPECT_TRUE(local.form.Protocol().Entry(r).changed) << r;
+    std::vector<int> edits;
+    for (int r = 0xD03; r < 0xD03 + c.newLength; ++r) edits.push_back(r);
+    edits.insert(edits.end(), {0xD00, 0xD01});
+    for (int r : edits) EXPECT_TRUE(local.form.Protocol().Entry(r).changed) << r;
     local.view.boxes.clear();
 
     local.form.ApplyProfile();
     EXPECT_EQ(local.mouse.Register(0xD00), c.newLength);
     EXPECT_EQ(local.mouse.Register(0xD01), 0x70);
-    EXPECT_EQ(local.mouse.Register(0xD02), 3);
     EXPECT_EQ(MouseBytes(local.mouse, 0xD03, c.newLength), edited);
-    std::vector<int> written;
-    for (int r = 0xD03; r < 0xD03 + c.newLength; ++r) written.push_back(r);
-    written.insert(written.end(), {0xD00, 0xD01, 0xD02, 0xA6});
-    EXPECT_EQ(Addressed(local.mouse, kWriteCommand), written);
+    edits.push_back(0xA6);  // the profile made active
+    EXPECT_EQ(Addressed(local.mouse, kWriteCommand), edits);
     for (int r = 0xD00; r < 0xD80; ++r) EXPECT_FALSE(local.form.Protocol().Entry(r).changed) << r;
     if (c.timed) {
       ASSERT_EQ(local.view.boxes.size(), 1u);
-      EXPECT_EQ(local.view.boxes[0].progressRange, c.newLength + 3);
-      EXPECT_EQ(local.view.boxes[0].progress.back(), c.newLength + 3);
+      EXPECT_EQ(local.view.boxes[0].progressRange, c.newLength + 2);
+      EXPECT_EQ(local.view.boxes[0].progress.back(), c.newLength + 2);
     } else {
       EXPECT_TRUE(local.view.boxes.empty());
     }
   }
 }
 
-// The profile's save stops at a failed write: the bytes written before it
-// never stand behind a new length, and the next save finishes the macro.
-TEST_F(MacroUploadScenario, ProfileSaveFailingHalfWayKeepsTheOldLength) {
-  PutMacro(mouse, 0xD00, Counting(4, 0x10));
-  rig.Load(2);
-  const Bytes edited = Counting(40, 0x60);
-  view.editors.push_back(Declining(view, edited));
-  rig.form.OnMacroButton(1064);
-  int ticks = 0;
-  view.onTimer = [&](int id) {
-    if (id == timer_id::kSaveProfile && ++ticks == 10) mouse.SetFault("fail-set", 1000);
-    rig.form.OnTimer(id);
-  };
-  rig.form.ApplyProfile();
-  EXPECT_EQ(view.boxes.back().closedWith, 2);
-  EXPECT_EQ(mouse.Register(0xD00), 4);
-  EXPECT_EQ(mouse.Register(0xD01), 0x50);
-  EXPECT_TRUE(Cached(0xD00).changed);
+struct FailingWriteCase {
+  bool confirmed;  // the editor's own write-back fails, else the profile's save
+  int timer;
+};
 
-  mouse.SetFault("fail-set", 0);
-  rig.form.ApplyProfile();
-  EXPECT_EQ(view.boxes.back().closedWith, 1);
-  EXPECT_EQ(mouse.Register(0xD00), 40);
-  EXPECT_EQ(MouseBytes(mouse, 0xD03, 40), edited);
+// A write stopped half-way leaves the old length in the mouse, never a new
+// one over old bytes; what was not written stays marked, and the profile's
+// next save finishes the macro.
+TEST_F(MacroUploadScenario, WriteFailingHalfWayNeverLeavesTheNewLengthAlone) {
+  const FailingWriteCase cases[] = {{true, timer_id::kMacroWrite},
+                                    {false, timer_id::kSaveProfile}};
+  for (const FailingWriteCase& c : cases) {
+    SCOPED_TRACE(c.confirmed);
+    FormRig local;
+    PutMacro(local.mouse, 0xD00, Counting(4, 0x10));
+    local.Load(2);
+    const Bytes edited = Counting(40, 0x60);
+    local.view.editors.push_back(Storing(local.view, edited, c.confirmed ? 1 : 2, 0x70));
+    int ticks = 0;
+    local.view.onTimer = [&](int id) {
+      if (id == c.timer && ++ticks == 10) local.mouse.SetFault("fail-set", 1000);
+      local.form.OnTimer(id);
+    };
+    local.form.OnMacroButton(1064);
+    if (!c.confirmed) local.form.ApplyProfile();
+    EXPECT_EQ(local.view.boxes.back().closedWith, 2);
+    EXPECT_EQ(local.mouse.Register(0xD00), 4);
+    EXPECT_EQ(local.mouse.Register(0xD01), 0x50);
+    EXPECT_TRUE(local.form.Protocol().Entry(0xD00).changed);
+
+    local.mouse.SetFault("fail-set", 0);
+    local.form.ApplyProfile();
+    EXPECT_EQ(local.view.boxes.back().closedWith, 1);
+    EXPECT_EQ(local.mouse.Register(0xD00), 40);
+    EXPECT_EQ(MouseBytes(local.mouse, 0xD03, 40), edited);
+  }
 }
 
 struct UncarriedEditCase {
@@ -272,7 +274,7 @@ TEST_F(MacroUploadScenario, SavesWithoutTheLengthLeaveADeclinedEditAlone) {
     PutMacro(local.mouse, 0x900, Counting(3, 0x10));
     for (int i = 0; i < 3; ++i) local.mouse.SetRegister(0x200 + i, static_cast<std::uint8_t>(0x10 + i));
     local.Load(1);
-    local.view.editors.push_back(Declining(local.view, Counting(40, 0x60)));
+    local.view.editors.push_back(Storing(local.view, Counting(40, 0x60), 2, 0x70));
     if (c.script) {
       local.form.OnScriptButton(form_id::kGroupScript + kScriptGroup);
     } else {
@@ -327,7 +329,7 @@ TEST_F(MacroUploadScenario, FailedLengthReadEndsSilently) {
 TEST_F(MacroUploadScenario, WriteFailingHalfWayIsShownAndKeepsTheRestMarked) {
   PutMacro(mouse, 0xD00, Counting(20, 0x10));
   rig.Load(2);
-  view.editors.push_back(Storing(Counting(20, 0x90), 1));
+  view.editors.push_back(Storing(view, Counting(20, 0x90), 1));
   int ticks = 0;
   view.onTimer = [&](int id) {
     if (id == timer_id::kMacroWrite && ++ticks == 8) mouse.SetFault("fail-set", 1000);
@@ -423,10 +425,10 @@ TEST_F(MacroUploadScenario, ScriptWriteBackEndsWithTheClosingCommand) {
   PutScript(mouse, 1, 0x1203, 0x1204, 3);
   for (int i = 0; i < 3; ++i) mouse.SetRegister(0x200 + i, static_cast<std::uint8_t>(0x40 + i));
   rig.Load(1);
-  view.editors.push_back(Storing(Counting(4, 0x40), 1));
+  view.editors.push_back(Storing(view, Counting(4, 0x40), 1));
   EXPECT_EQ(rig.form.OnScriptButton(form_id::kGroupScript + kScriptGroup), 1);
   EXPECT_EQ(view.boxes[1].text, L"將變更劇本2，繼續?");
-  EXPECT_EQ(Addressed(mouse, kWriteCommand), (std::vector<int>{0x1203, 0x203}));
+  EXPECT_EQ(Addressed(mouse, kWriteCommand), (std::vector<int>{0x203, 0x1203}));
   EXPECT_EQ(mouse.Register(0x1203), 4);
   EXPECT_EQ(mouse.Register(0x203), 0x43);
   EXPECT_EQ(mouse.Controls(), (Controls{{5, 0, 0}, {5, 0, 0}, {0, 0, 0}}));
