@@ -38,7 +38,8 @@ bool WriteAll(HANDLE file, std::span<const std::uint8_t> bytes) {
   while (done < bytes.size()) {
     const DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(bytes.size() - done, 1 << 20));
     DWORD written = 0;
-    if (!WriteFile(file, bytes.data() + done, chunk, &written, nullptr) || written == 0) return false;
+    if (!WriteFile(file, bytes.data() + done, chunk, &written, nullptr) || written == 0)
+      return false;
     done += written;
   }
   return FlushFileBuffers(file) != 0;
@@ -62,8 +63,8 @@ bool CFileSystemWin32::FileExists(const std::wstring& path) {
 }
 
 FileRead CFileSystemWin32::ReadFile(const std::wstring& path, std::size_t maxBytes) {
-  FileHandle file(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
-                              OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+  FileHandle file(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                              FILE_ATTRIBUTE_NORMAL, nullptr));
   if (!file.Valid()) return {};
   LARGE_INTEGER size{};
   if (!GetFileSizeEx(file.Get(), &size) || size.QuadPart < 0) return {};
@@ -93,9 +94,9 @@ FileWriteStatus CFileSystemWin32::WriteFileSafely(const std::wstring& path,
   FileHandle file(CreateFileW(temporary, GENERIC_WRITE, 0, nullptr, TRUNCATE_EXISTING,
                               FILE_ATTRIBUTE_NORMAL, nullptr));
   const bool written = file.Valid() && WriteAll(file.Get(), bytes) && file.Close();
-  file.Close();
-  if (written && MoveFileExW(temporary, path.c_str(),
-                             MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+  file.Close();  // before the rename or the removal, whatever failed above
+  if (written &&
+      MoveFileExW(temporary, path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
     return FileWriteStatus::kWritten;
   }
   DeleteFileW(temporary);

@@ -13,10 +13,10 @@ namespace {
 
 constexpr std::wstring_view kProfileExtension = L".POF";
 constexpr std::wstring_view kAttachmentExtension = L".ATT";
-// Name and picture name of at most 255 code units each, with terminators.
-constexpr std::size_t kLargestAttachment = 4 + 2 * (256 + 256);
+// The header and the most its two one-byte counts can announce.
+constexpr std::size_t kLargestAttachment = 4 + 2 * (255 + 255);
 
-// Everything before the last "\\"; empty when there is none.
+// Everything before the last backslash; empty when there is none.
 std::wstring FolderOf(const std::wstring& path) {
   const std::size_t separator = path.rfind(L'\\');
   return separator == std::wstring::npos ? std::wstring() : path.substr(0, separator);
@@ -71,7 +71,8 @@ int CMainForm::ExportDialogStep() {
     folder = folders_.LibraryFolder();
   }
   BeginModalBox();
-  const std::optional<std::wstring> typed = view_->RunExportBox(looks_.Name(currentProfile_), folder);
+  const std::optional<std::wstring> typed =
+      view_->RunExportBox(looks_.Name(currentProfile_), folder);
   EndModalBox();
   if (!typed) return 1;
   const std::wstring path = WithProfileExtension(*typed);
@@ -153,6 +154,7 @@ int CMainForm::ReadAttachmentFile(const std::wstring& profileFilePath) {
   } else {
     looks_.ResetProfilePicture(p, false);
   }
-  looks_.SetProfileName(p, contents->name.value_or(Text(static_cast<TextId>(IDS_PROFILE_NAME_0 + p))));
+  const std::wstring defaultName = Text(static_cast<TextId>(IDS_PROFILE_NAME_0 + p));
+  looks_.SetProfileName(p, contents->name.value_or(defaultName));
   return 1;
 }

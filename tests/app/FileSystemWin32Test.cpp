@@ -1,8 +1,7 @@
 // Whole-file reads and safe writes against real files under Wine: the
 // replace leaves either the old file or the new one, never a broken one.
-#include <windows.h>
-
 #include <gtest/gtest.h>
+#include <windows.h>
 
 #include <cstdint>
 #include <string>

@@ -29,7 +29,8 @@ class ProfileFileScenario : public ::testing::Test {
   static void Carry(FormRig& from, const std::wstring& folder, FormRig& to,
                     const std::wstring& into) {
     for (const auto& [path, bytes] : from.files.contents) {
-      if (path.rfind(folder + L"\\", 0) == 0) to.files.Put(into + path.substr(folder.size()), bytes);
+      if (path.rfind(folder + L"\\", 0) == 0)
+        to.files.Put(into + path.substr(folder.size()), bytes);
     }
   }
   static std::wstring UserLibraryPath(FormRig& rig) {
@@ -66,7 +67,9 @@ void PrepareProfile3(FormRig& rig) {
   mouse.SetRegister(0x120F, 0x00);  // script 5: 512 bytes, its whole capacity
   mouse.SetRegister(0x1210, 0x02);
   for (int i = 0; i < 512; ++i) mouse.SetRegister(0x700 + i, static_cast<std::uint8_t>(i ^ 0x5A));
-  for (int i = 0; i < 9; ++i) mouse.SetRegister(SensitivityExtensionRegisters(3)[static_cast<std::size_t>(i)], static_cast<std::uint8_t>(0x30 + i));
+  for (int i = 0; i < 9; ++i)
+    mouse.SetRegister(SensitivityExtensionRegisters(3)[static_cast<std::size_t>(i)],
+                      static_cast<std::uint8_t>(0x30 + i));
   mouse.SetRegister(0xA6, 0x80);
 }
 
@@ -109,7 +112,8 @@ TEST_F(ProfileFileScenario, ExportedProfileArrivesInAnotherMouseAndProfile) {
   // The sensitivity as the source's display left it in its cache.
   for (std::size_t i = 0; i < 9; ++i) {
     EXPECT_EQ(b.Register(SensitivityExtensionRegisters(1)[i]),
-              source.form.Protocol().Entry(SensitivityExtensionRegisters(3)[i]).value) << i;
+              source.form.Protocol().Entry(SensitivityExtensionRegisters(3)[i]).value)
+        << i;
   }
   EXPECT_EQ(target.form.Protocol().Entry(0xA6).value & 0x20, 0x20);
 
@@ -125,10 +129,10 @@ TEST_F(ProfileFileScenario, StandardProfileExportsItsFixedImage) {
 
   // Header: version 4, payload 827 = 50 + 768 + 9, no flag, no scripts.
   Bytes golden{0x6D, 0x54, 0x04, 0x3B, 0x03, 0x00, 0x00};
-  const std::map<int, std::uint8_t> fixed{{7, 1},     {8, 1},     {9, 1},     {10, 1},    {11, 1},
-                                          {12, 0x11}, {13, 0x12}, {14, 0x04}, {17, 0x01}, {21, 0x02},
-                                          {25, 0x04}, {29, 0x08}, {33, 0x10}, {45, 0x01}, {46, 0x03},
-                                          {47, 0x03}, {48, 0x01}};
+  const std::map<int, std::uint8_t> fixed{
+      {7, 1},     {8, 1},     {9, 1},     {10, 1},    {11, 1},    {12, 0x11},
+      {13, 0x12}, {14, 0x04}, {17, 0x01}, {21, 0x02}, {25, 0x04}, {29, 0x08},
+      {33, 0x10}, {45, 0x01}, {46, 0x03}, {47, 0x03}, {48, 0x01}};
   for (int offset = 7; offset < 57; ++offset)
     golden.push_back(fixed.count(offset) ? fixed.at(offset) : 0);
   golden.resize(golden.size() + 768, 0);
@@ -153,10 +157,12 @@ TEST_F(ProfileFileScenario, AVersion2FileLeavesTheSensitivityAlone) {
   for (int r : SensitivityExtensionRegisters(2)) target.mouse.SetRegister(r, 0x77);
   target.Load(2);
   std::vector<int> before;
-  for (int r : SensitivityExtensionRegisters(2)) before.push_back(target.form.Protocol().Entry(r).value);
+  for (int r : SensitivityExtensionRegisters(2))
+    before.push_back(target.form.Protocol().Entry(r).value);
   ASSERT_EQ(target.form.ImportProfile(kStick + L"\\old.POF"), 1);
   std::vector<int> after;
-  for (int r : SensitivityExtensionRegisters(2)) after.push_back(target.form.Protocol().Entry(r).value);
+  for (int r : SensitivityExtensionRegisters(2))
+    after.push_back(target.form.Protocol().Entry(r).value);
   EXPECT_EQ(after, before);
   EXPECT_EQ(target.mouse.Register(FunctionCodeRegister(2, 5)), 12);
   EXPECT_EQ(target.mouse.Register(0x700 + 511), (511 ^ 0x5A) & 0xFF);
@@ -204,11 +210,20 @@ TEST_F(ProfileFileScenario, RefusedFilesChangeNothing) {
       {"file beyond the buffer", [](Bytes& f) { f.resize(8193); }},
       {"payload cut short", [](Bytes& f) { f.pop_back(); }},
       {"payload shorter than its blocks",
-       [](Bytes& f) { f.resize(7 + 100); SetPayloadLength(f, 100); }},
+       [](Bytes& f) {
+         f.resize(7 + 100);
+         SetPayloadLength(f, 100);
+       }},
       {"script data cut short",
-       [](Bytes& f) { f.resize(825 + 8 + 100); SetPayloadLength(f, f.size() - 7); }},
+       [](Bytes& f) {
+         f.resize(825 + 8 + 100);
+         SetPayloadLength(f, f.size() - 7);
+       }},
       {"sensitivity cut short",
-       [](Bytes& f) { f.resize(f.size() - 3); SetPayloadLength(f, f.size() - 7); }},
+       [](Bytes& f) {
+         f.resize(f.size() - 3);
+         SetPayloadLength(f, f.size() - 7);
+       }},
   };
   target.Load(1);
   const std::wstring path = kStick + L"\\bad.POF";
@@ -228,12 +243,14 @@ TEST_F(ProfileFileScenario, RefusedFilesChangeNothing) {
     target.mouse.ClearLog();
 
     EXPECT_EQ(target.form.ImportProfile(path), 0);
-    EXPECT_EQ(target.view.stopMessages,
-              std::vector<std::wstring>{c.bad ? L"錯誤的檔案格式。" : L"無法找到檔案位置：" + path});
+    EXPECT_EQ(
+        target.view.stopMessages,
+        std::vector<std::wstring>{c.bad ? L"錯誤的檔案格式。" : L"無法找到檔案位置：" + path});
     for (int r = 0; r < 8192; ++r) {
       const SRegisterEntry& now = target.form.Protocol().Entry(r);
       const SRegisterEntry& was = cache[static_cast<std::size_t>(r)];
-      ASSERT_TRUE(now.value == was.value && now.changed == was.changed && now.valid == was.valid) << r;
+      ASSERT_TRUE(now.value == was.value && now.changed == was.changed && now.valid == was.valid)
+          << r;
     }
     EXPECT_EQ(target.mouse.SetCalls(), 0);
     EXPECT_EQ(target.form.Looks().Name(1), L"設定檔 1");
@@ -258,8 +275,8 @@ TEST_F(ProfileFileScenario, TypedNamesGetTheExtensionUnlessTheyHoldIt) {
     source.files.files.clear();
     source.view.exportAnswers.push_back({c.typed, std::nullopt});
     ASSERT_EQ(source.form.ExportDialogStep(), 1);
-    EXPECT_EQ(source.files.files,
-              (std::set<std::wstring>{kLibrary + L"\\" + c.profileFile, kLibrary + L"\\" + c.attachment}));
+    EXPECT_EQ(source.files.files, (std::set<std::wstring>{kLibrary + L"\\" + c.profileFile,
+                                                          kLibrary + L"\\" + c.attachment}));
   }
 }
 
@@ -342,7 +359,8 @@ TEST_F(ProfileFileScenario, AttachmentsNameOnlyFilesBesideThem) {
     rig.Load(1);
     NameAndPicture(rig, 1);
     rig.files.copies.clear();
-    for (const wchar_t* bait : {L"D:\\x.png", L"C:\\x.png", L"D:\\Stick\\x.png"}) rig.files.Put(bait, {7});
+    for (const wchar_t* bait : {L"D:\\x.png", L"C:\\x.png", L"D:\\Stick\\x.png"})
+      rig.files.Put(bait, {7});
     rig.files.Put(kStick + L"\\in.POF", profileFile);
     rig.files.Put(kStick + L"\\in.ATT", AttachmentNaming(picture));
     ASSERT_EQ(rig.form.ImportProfile(kStick + L"\\in.POF"), 1);
@@ -389,8 +407,10 @@ TEST_F(ProfileFileScenario, AnUnfinishedReadFromTheMouseWritesNoFile) {
     FormRig rig;
     PrepareProfile3(rig);
     rig.Load(3);
-    if (cancel) rig.view.boxAnswers = {2};
-    else ASSERT_TRUE(rig.mouse.SetFault("fail-get", 1000));
+    if (cancel)
+      rig.view.boxAnswers = {2};
+    else
+      ASSERT_TRUE(rig.mouse.SetFault("fail-get", 1000));
     rig.view.exportAnswers.push_back({L"never", std::nullopt});
     rig.form.ExportProfile();
     EXPECT_TRUE(rig.view.exportBoxes.empty());
