@@ -419,4 +419,34 @@ TEST_F(ProfileFileScenario, AnUnfinishedReadFromTheMouseWritesNoFile) {
   }
 }
 
+TEST_F(ProfileFileScenario, AnImportThatCannotReachTheMouseKeepsItsValuesMarked) {
+  PrepareProfile3(source);
+  source.Load(3);
+  ASSERT_EQ(source.form.ReadProfileForExport(), 1);
+  const Bytes file = source.FileOf(3);
+  for (bool unplugged : {true, false}) {
+    SCOPED_TRACE(unplugged ? "unplugged" : "failing");
+    FormRig rig;
+    rig.Load(1);
+    if (unplugged) {
+      rig.hid.SetPlugged(rig.mouse, false);
+      rig.form.OnDeviceChange(CMainForm::kDeviceRemoveComplete);
+    } else {
+      ASSERT_TRUE(rig.mouse.SetFault("fail-set", 1000000));
+    }
+    rig.files.Put(kStick + L"\\in.POF", file);
+    EXPECT_EQ(rig.form.ImportProfile(kStick + L"\\in.POF"), 0);
+    if (unplugged) {
+      EXPECT_EQ(rig.view.stopMessages.back(), L"未連接遊戲滑鼠。");
+    }
+    for (int i = 0; i < 768; ++i) {
+      const SRegisterEntry& entry = rig.form.Protocol().Entry(0x900 + i);
+      ASSERT_EQ(entry.value, source.form.Protocol().Entry(0xF00 + i).value) << i;
+      ASSERT_TRUE(entry.changed) << i;
+    }
+    EXPECT_NE(rig.mouse.Register(0x901), source.form.Protocol().Entry(0xF01).value);
+    EXPECT_FALSE(rig.form.Busy());
+  }
+}
+
 }  // namespace
