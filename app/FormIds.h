@@ -71,5 +71,10 @@ inline constexpr int kWritingToMouse = 349;
 inline constexpr int kReadingMacro = 351;
 inline constexpr int kReadingScript = 352;
 inline constexpr int kApplyOrNot = 648;
+// Profile files: the export box, the overwrite question and the notice
+// shown instead of opening a file the program was started with.
+inline constexpr int kExport = 345;
+inline constexpr int kOverwrite = 350;
+inline constexpr int kStartWithFile = 353;
 
 }  // namespace box_kind

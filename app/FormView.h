@@ -83,6 +83,15 @@ class FormView {
   virtual void RunModeSwitcherBox(const std::array<std::wstring, 4>& profileNames) = 0;
   virtual void CloseBox(int result) = 0;
 
+  // The export box (kind 345): the name field preset with `name`, the
+  // folder with `folder` (shown shortened; its browse button may change
+  // both). The path folder + "\" + name, or empty when cancelled.
+  virtual std::optional<std::wstring> RunExportBox(const std::wstring& name,
+                                                   const std::wstring& folder) = 0;
+  // The open-file dialog for profile files, starting in `folder`; the
+  // chosen file's path, or empty when cancelled.
+  virtual std::optional<std::wstring> ChooseProfileFile(const std::wstring& folder) = 0;
+
   // The device-selection dialog over `entries`; returns the chosen entry,
   // or -1 when cancelled. Highlight changes reach `listener`.
   virtual int RunDeviceSelection(const std::vector<std::wstring>& entries,

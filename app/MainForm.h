@@ -15,6 +15,7 @@
 // [SECTION] button groups         MainFormButtons.cpp
 // [SECTION] profile transfers     MainFormProfileTransfer.cpp
 // [SECTION] macro and script upload  MainFormMacroUpload.cpp
+// [SECTION] profile files         MainFormProfileFiles.cpp
 #pragma once
 
 #include <array>
@@ -145,6 +146,26 @@ class CMainForm : private DeviceSelectionListener, private KeyFieldOwner {
   // Writes the current profile's changed registers behind the writing box.
   int WriteImportedProfile();
   const std::vector<int>& TransferList() const { return transferList_; }
+
+  // --- profile files -------------------------------------------------------
+  // Export (button 1007): reads the profile from the mouse, then offers
+  // the export box until the file is written or the user cancels.
+  void ExportProfile();
+  // 1 when the file was written or the user cancelled, 0 to ask again.
+  int ExportDialogStep();
+  int WriteProfileFile(const std::wstring& path);
+  // The attachment beside a profile file, and a copy of the picture.
+  int WriteAttachmentFile(const std::wstring& profileFilePath);
+  // Import (button 1006): the open-file dialog, then ImportProfile.
+  void ImportProfileFromDialog();
+  // 1 when the file was read and sent to the mouse.
+  int ImportProfile(const std::wstring& path);
+  // The file's values into the current profile's cache; 0, changing
+  // nothing, for a file that cannot be read or is refused.
+  int ReadProfileFile(const std::wstring& path);
+  // Name and picture from the attachment, for custom profiles; a missing
+  // or malformed attachment changes nothing.
+  int ReadAttachmentFile(const std::wstring& profileFilePath);
 
   // --- state ---------------------------------------------------------------
   int Page() const { return page_; }

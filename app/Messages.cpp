@@ -1,5 +1,6 @@
 #include "app/Messages.h"
 
+#include "app/FormIds.h"
 #include "editions/Edition.h"
 
 std::optional<std::wstring> ComposeMessage(int number, const wchar_t* suffix) {
@@ -12,4 +13,8 @@ std::optional<std::wstring> ComposeMessage(int number, const wchar_t* suffix) {
 
 std::wstring StartWithFileText() {
   return std::wstring(Text(IDS_UNABLE_TO_OPEN_FILE)) + L"\n\n" + Text(IDS_OPEN_APP_TO_IMPORT);
+}
+
+SkinnedNotice StartWithFileNotice() {
+  return {box_kind::kStartWithFile, Text(IDS_UNABLE_TO_OPEN_FILE), Text(IDS_OPEN_APP_TO_IMPORT)};
 }

@@ -50,4 +50,11 @@ TEST(Messages, StartWithFileShowsBothLines) {
             L"Unable to open file.\n\nPlease open gaming mouse application to import this profile.");
 }
 
+TEST(Messages, StartWithFileNoticeIsTheInformationBox) {
+  const SkinnedNotice notice = StartWithFileNotice();
+  EXPECT_EQ(notice.kind, 353);
+  EXPECT_EQ(notice.firstLine, L"Unable to open file.");
+  EXPECT_EQ(notice.text, L"Please open gaming mouse application to import this profile.");
+}
+
 }  // namespace

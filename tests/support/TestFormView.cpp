@@ -114,3 +114,20 @@ int TestFormView::RunScriptEditor(const EditorHandOver& handOver) {
   editors.pop_front();
   return editor(handOver);
 }
+
+std::optional<std::wstring> TestFormView::RunExportBox(const std::wstring& name,
+                                                       const std::wstring& folder) {
+  exportBoxes.push_back({name, folder});
+  if (exportAnswers.empty()) return std::nullopt;
+  const ExportAnswer answer = exportAnswers.front();
+  exportAnswers.pop_front();
+  return answer.folder.value_or(folder) + L"\\" + answer.name;
+}
+
+std::optional<std::wstring> TestFormView::ChooseProfileFile(const std::wstring& folder) {
+  openFileFolders.push_back(folder);
+  if (chosenFiles.empty()) return std::nullopt;
+  std::wstring path = chosenFiles.front();
+  chosenFiles.pop_front();
+  return path;
+}

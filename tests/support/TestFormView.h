@@ -125,6 +125,26 @@ class TestFormView : public FormView, private KeyFieldView, private KeyboardStat
     modeSwitcherNames.push_back(names);
   }
   void CloseBox(int result) override;
+
+  // The export box: each answer is the name typed and, when the browse
+  // button was used, the folder chosen; none left: cancel. The name and
+  // folder each box was shown with are kept.
+  struct ExportAnswer {
+    std::wstring name;
+    std::optional<std::wstring> folder;
+  };
+  struct ExportBox {
+    std::wstring name;
+    std::wstring folder;
+  };
+  std::deque<ExportAnswer> exportAnswers;
+  std::vector<ExportBox> exportBoxes;
+  std::optional<std::wstring> RunExportBox(const std::wstring& name,
+                                           const std::wstring& folder) override;
+  // The open-file dialog: the files chosen, in order; none left: cancel.
+  std::deque<std::wstring> chosenFiles;
+  std::vector<std::wstring> openFileFolders;
+  std::optional<std::wstring> ChooseProfileFile(const std::wstring& folder) override;
   int RunDeviceSelection(const std::vector<std::wstring>& entries,
                          DeviceSelectionListener& listener) override;
   KeyFieldView& KeyFields() override { return *this; }
