@@ -5,6 +5,8 @@
 // template without one is where they part.)
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <cstdlib>
 #include <memory>
 #include <string>
 #include <vector>
@@ -14,6 +16,7 @@
 #include "skin/SkinFrameDlg.h"
 #include "skin/TemplateLayout.h"
 #include "skin/TranslucentDlg.h"
+#include "tests/support/WindowsTestSupportWin32.h"
 
 namespace {
 
@@ -105,7 +108,7 @@ void ExpectLaidOut(HWND window, const STemplateCase& c) {
   }
 }
 
-TEST(TemplateLayoutWindowTest, BothWindowFamiliesLayTheirControlsOutAt96Dpi) {
+void ExpectBothFamiliesLaidOut() {
   for (const STemplateCase& c : kTemplates) {
     SCOPED_TRACE(c.id);
     std::unique_ptr<CBaseDialog> windows[] = {std::make_unique<CSkinFrameDlg>(c.id, 0),
@@ -116,6 +119,74 @@ TEST(TemplateLayoutWindowTest, BothWindowFamiliesLayTheirControlsOutAt96Dpi) {
       ExpectLaidOut(dialog->Window(), c);
     }
   }
+}
+
+TEST(TemplateLayoutWindowTest, BothWindowFamiliesLayTheirControlsOutAt96Dpi) {
+  ExpectBothFamiliesLaidOut();
+}
+
+// The system's dpi as the next process to start takes it; the previous
+// setting comes back on destruction.
+class CScopedSystemDpi {
+ public:
+  explicit CScopedSystemDpi(DWORD dpi) {
+    if (RegCreateKeyExW(HKEY_CURRENT_USER, L"Control Panel\\Desktop", 0, nullptr, 0,
+                        KEY_QUERY_VALUE | KEY_SET_VALUE, nullptr, &key_, nullptr) != ERROR_SUCCESS) {
+      key_ = nullptr;
+      return;
+    }
+    DWORD size = sizeof previous_;
+    hadValue_ = RegQueryValueExW(key_, kValue, nullptr, nullptr,
+                                 reinterpret_cast<BYTE*>(&previous_), &size) == ERROR_SUCCESS;
+    set_ = RegSetValueExW(key_, kValue, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&dpi),
+                          sizeof dpi) == ERROR_SUCCESS;
+  }
+  ~CScopedSystemDpi() {
+    if (key_ == nullptr) return;
+    if (hadValue_) {
+      RegSetValueExW(key_, kValue, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&previous_),
+                     sizeof previous_);
+    } else {
+      RegDeleteValueW(key_, kValue);
+    }
+    RegCloseKey(key_);
+  }
+  CScopedSystemDpi(const CScopedSystemDpi&) = delete;
+  CScopedSystemDpi& operator=(const CScopedSystemDpi&) = delete;
+
+  bool Set() const { return set_; }
+
+ private:
+  static constexpr const wchar_t* kValue = L"LogPixels";
+  HKEY key_ = nullptr;
+  DWORD previous_ = 0;
+  bool hadValue_ = false;
+  bool set_ = false;
+};
+
+constexpr const char* kDpiVariable = "MIREL_LAYOUT_DPI";
+
+// Started by the 120 dpi test in a process of its own, since a process
+// takes the system's dpi when it starts.
+TEST(TemplateLayoutWindowTest, LaysOutInAProcessStartedAtAnotherDpi) {
+  const char* dpi = std::getenv(kDpiVariable);
+  if (dpi == nullptr) GTEST_SKIP() << "started by SameControlPixelsAt120Dpi";
+  HDC screen = GetDC(nullptr);
+  EXPECT_EQ(GetDeviceCaps(screen, LOGPIXELSY), std::atoi(dpi));
+  ReleaseDC(nullptr, screen);
+  ExpectBothFamiliesLaidOut();
+}
+
+TEST(TemplateLayoutWindowTest, SameControlPixelsAt120Dpi) {
+  wchar_t self[MAX_PATH];
+  ASSERT_NE(GetModuleFileNameW(nullptr, self, MAX_PATH), 0u);
+  CScopedSystemDpi dpi(120);
+  ASSERT_TRUE(dpi.Set());
+  SetEnvironmentVariableA(kDpiVariable, "120");
+  CTestProcess child(self, L"--gtest_filter=*LaysOutInAProcessStartedAtAnotherDpi");
+  SetEnvironmentVariableA(kDpiVariable, nullptr);
+  ASSERT_TRUE(child.Started());
+  EXPECT_EQ(child.WaitForExit(std::chrono::seconds(60)), 0u);
 }
 
 TEST(TemplateLayoutWindowTest, UndoingTheLayoutGivesThePreviousFontsBack) {
