@@ -3,7 +3,6 @@
 #include <optional>
 #include <span>
 
-#include "skin/DialogTemplate.h"
 
 namespace {
 
@@ -53,14 +52,22 @@ bool CTemplateLayout::RelayoutAt96Dpi(HWND window, HMODULE module, int templateI
   if (!dialog) return false;
   CFont font(CreateFontAt96Dpi(dialog->LayoutFont()));
   if (!font) return false;
+  // A font that measures nothing would fold every control to a point.
+  const SDialogUnits units = Measure(window, font.Get());
+  if (units.charWidth <= 0 || units.charHeight <= 0) return false;
   Restore();
   font_ = std::move(font);
-  const SDialogUnits units = Measure(window, font_.Get());
   SetClientSize(window, units.X(dialog->rect.cx), units.Y(dialog->rect.cy));
+  PlaceControls(window, *dialog, units);
+  return true;
+}
+
+void CTemplateLayout::PlaceControls(HWND window, const SDialogTemplate& dialog,
+                                    const SDialogUnits& units) {
   // The dialog made its controls in template order, each after the one
   // before; a control whose id disagrees was not made from this item.
   HWND control = GetWindow(window, GW_CHILD);
-  for (const SDialogItem& item : dialog->items) {
+  for (const SDialogItem& item : dialog.items) {
     if (control == nullptr) break;
     if (LOWORD(GetDlgCtrlID(control)) == LOWORD(item.id)) {
       const SDialogRect at = units.Pixels(item.rect);
@@ -71,7 +78,6 @@ bool CTemplateLayout::RelayoutAt96Dpi(HWND window, HMODULE module, int templateI
     }
     control = GetWindow(control, GW_HWNDNEXT);
   }
-  return true;
 }
 
 void CTemplateLayout::Restore() {

@@ -9,6 +9,7 @@
 #include <utility>
 #include <vector>
 
+#include "skin/DialogTemplate.h"
 #include "skin/GdiObject.h"
 
 class CTemplateLayout {
@@ -20,7 +21,8 @@ class CTemplateLayout {
 
   // Resizes the client area and moves, resizes and re-fonts every control
   // of template `templateId` in `module`. Changes nothing and returns
-  // false when the template is missing or malformed, or the font fails.
+  // false when the template is missing or malformed, or its font cannot
+  // be made or measured.
   bool RelayoutAt96Dpi(HWND window, HMODULE module, int templateId);
   // Gives the controls their previous fonts back and deletes the created one.
   void Restore();
@@ -28,6 +30,8 @@ class CTemplateLayout {
   HFONT Font() const { return font_.Get(); }
 
  private:
+  void PlaceControls(HWND window, const SDialogTemplate& dialog, const SDialogUnits& units);
+
   CFont font_;
   std::vector<std::pair<HWND, HFONT>> previousFonts_;
 };
