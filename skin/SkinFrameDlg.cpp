@@ -4,6 +4,7 @@
 
 BOOL CSkinFrameDlg::OnInitDialog() {
   SetWindowTextW(Window(), L"Generic BaseFrame Diloag");
+  layout_.RelayoutAt96Dpi(Window(), GetModuleHandleW(nullptr), TemplateId());
   SetWindowLongPtrW(Window(), GWL_EXSTYLE, GetWindowLongPtrW(Window(), GWL_EXSTYLE) | WS_EX_LAYERED);
   SetLayeredWindowAttributes(Window(), kKeyColour, 0, LWA_COLORKEY);
   if (pictureId_ != 0) {
@@ -27,5 +28,6 @@ void CSkinFrameDlg::FollowTo(POINT topLeft) {
 
 INT_PTR CSkinFrameDlg::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_CTLCOLORDLG) return reinterpret_cast<INT_PTR>(green_.Get());
+  if (message == WM_DESTROY) layout_.Restore();
   return CBaseDialog::HandleMessage(message, wParam, lParam);
 }

@@ -4,6 +4,7 @@
 
 #include "skin/BaseDialog.h"
 #include "skin/GdiObject.h"
+#include "skin/TemplateLayout.h"
 
 class CSkinFrameDlg : public CBaseDialog {
  public:
@@ -21,4 +22,5 @@ class CSkinFrameDlg : public CBaseDialog {
  private:
   int pictureId_;
   CBrush green_{CreateSolidBrush(kKeyColour)};
+  CTemplateLayout layout_;
 };

@@ -12,6 +12,7 @@ constexpr int kAppIcon = 150;
 
 BOOL CTranslucentDlg::OnInitDialog() {
   SetWindowTextW(Window(), L"Generic Transluent Diloag");
+  layout_.RelayoutAt96Dpi(Window(), GetModuleHandleW(nullptr), TemplateId());
   HICON icon = static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(kAppIcon),
                                              IMAGE_ICON, 16, 16, LR_SHARED));
   SendMessageW(Window(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
@@ -54,6 +55,9 @@ INT_PTR CTranslucentDlg::HandleMessage(UINT message, WPARAM wParam, LPARAM lPara
         SetResult(1);
         return TRUE;
       }
+      break;
+    case WM_DESTROY:
+      layout_.Restore();
       break;
     case WM_NCHITTEST: {
       POINT at{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};

@@ -5,6 +5,7 @@
 
 #include "skin/BaseDialog.h"
 #include "skin/GdiObject.h"
+#include "skin/TemplateLayout.h"
 
 class CTranslucentDlg : public CBaseDialog {
  public:
@@ -28,4 +29,5 @@ class CTranslucentDlg : public CBaseDialog {
   int dragHeight_ = 0;
   CBitmap picture_;
   SIZE pictureSize_{0, 0};
+  CTemplateLayout layout_;
 };

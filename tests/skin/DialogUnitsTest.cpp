@@ -18,3 +18,23 @@ TEST(DialogUnits, TemplateRectanglesBecomeThePicturePixels) {
   EXPECT_EQ(units.Y(3), 5);      // 4.875
   EXPECT_EQ(units.X(0), 0);
 }
+
+TEST(DialogUnits, RectanglesConvertEachSideWithItsOwnUnit) {
+  struct Case {
+    SDialogUnits units;
+    SDialogRect dialog;
+    SDialogRect pixels;
+  };
+  const Case cases[] = {
+      // 8-point sans: 6 × 13; the script editor's list view.
+      {{6, 13}, {19, 100, 179, 85}, {29, 163, 269, 138}},
+      // A wider CJK font: 7 × 16.
+      {{7, 16}, {68, 18, 114, 14}, {119, 36, 200, 28}},
+      // Controls may start left of or above the client area.
+      {{6, 13}, {-2, -4, 10, 8}, {-2, -6, 15, 13}},
+      {{6, 13}, {0, 0, 0, 0}, {0, 0, 0, 0}},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(c.units.Pixels(c.dialog), c.pixels);
+  }
+}
