@@ -109,22 +109,16 @@ void CHoverButtonEx::Paint() {
 LRESULT CHoverButtonEx::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
   if (message >= WM_MOUSEFIRST && message <= WM_MOUSELAST) RelayToTip(message, wParam, lParam);
   if (!picture_) return DefSubclassProc(window_, message, wParam, lParam);
+  if (hover_.Handles(window_, message)) {
+    if (message == WM_MOUSELEAVE) OnMouseLeft();
+    return 0;
+  }
   switch (message) {
     case WM_PAINT:
       Paint();
       return 0;
     case WM_ERASEBKGND:
       return 1;
-    case WM_MOUSEMOVE:
-      hover_.OnMouseMove(window_);
-      break;
-    case WM_MOUSEHOVER:
-      hover_.OnHover(window_);
-      return 0;
-    case WM_MOUSELEAVE:
-      hover_.Clear(window_);
-      OnMouseLeft();
-      return 0;
     case BM_SETSTATE:
     case WM_ENABLE: {
       const LRESULT result = DefSubclassProc(window_, message, wParam, lParam);

@@ -104,21 +104,13 @@ LRESULT CxSkinButton::Repainting(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 LRESULT CxSkinButton::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (hover_.Handles(window_, message)) return 0;
   switch (message) {
     case WM_PAINT:
       Paint();
       return 0;
     case WM_ERASEBKGND:
       return 1;
-    case WM_MOUSEMOVE:
-      hover_.OnMouseMove(window_);
-      break;
-    case WM_MOUSEHOVER:
-      hover_.OnHover(window_);
-      return 0;
-    case WM_MOUSELEAVE:
-      hover_.Clear(window_);
-      return 0;
     case WM_LBUTTONDBLCLK:  // a quick second click is a second press, not a double click
       return DefSubclassProc(window_, WM_LBUTTONDOWN, wParam, lParam);
     case BM_SETCHECK:
