@@ -1,5 +1,7 @@
 #include "skin/ColorListBox.h"
 
+#include "skin/Subclass.h"
+
 #include <commctrl.h>
 
 #include <string>
@@ -25,7 +27,7 @@ std::wstring ItemText(HWND list, UINT item) {
 }  // namespace
 
 CColorListBox::~CColorListBox() {
-  if (window_ != nullptr && IsWindow(window_)) RemoveWindowSubclass(window_, &Procedure, 7);
+  Unsubclass<CColorListBox, 7>(window_);
 }
 
 bool CColorListBox::Attach(HWND dialog, int id) {
@@ -34,7 +36,7 @@ bool CColorListBox::Attach(HWND dialog, int id) {
   parent_.Install(GetParent(window_), [this](UINT m, WPARAM w, LPARAM l, LRESULT& r) {
     return FromParent(m, w, l, r);
   });
-  return SetWindowSubclass(window_, &Procedure, 7, reinterpret_cast<DWORD_PTR>(this));
+  return Subclass<CColorListBox, 7>(window_, this);
 }
 
 void CColorListBox::SetColours(COLORREF text, COLORREF background, COLORREF selectedText,
@@ -97,14 +99,4 @@ LRESULT CColorListBox::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
     default:
       return DefSubclassProc(window_, message, wParam, lParam);
   }
-}
-
-LRESULT CALLBACK CColorListBox::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
-                                          UINT_PTR, DWORD_PTR self) {
-  if (message == WM_NCDESTROY) {
-    RemoveWindowSubclass(window, &Procedure, 7);
-    reinterpret_cast<CColorListBox*>(self)->window_ = nullptr;
-    return DefSubclassProc(window, message, wParam, lParam);
-  }
-  return reinterpret_cast<CColorListBox*>(self)->Handle(message, wParam, lParam);
 }

@@ -26,10 +26,12 @@ class CColorListBox {
   virtual void FillBackground(HDC dc, const RECT& rect);
   COLORREF Background() const { return background_; }
 
- private:
-  static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
-                                    UINT_PTR id, DWORD_PTR self);
+ public:
+  // For the window procedure.
   LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
+  void Detach() { window_ = nullptr; }
+
+ private:
   bool FromParent(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
   void DrawItem(const DRAWITEMSTRUCT& item);
   LRESULT ScrollByWheel(WPARAM wParam, LPARAM lParam);

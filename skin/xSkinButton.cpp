@@ -1,5 +1,8 @@
 #include "skin/xSkinButton.h"
 
+#include "skin/OffScreenPaint.h"
+#include "skin/Subclass.h"
+
 #include <commctrl.h>
 
 #include <string>
@@ -9,7 +12,6 @@
 
 namespace {
 
-constexpr UINT_PTR kSubclassId = 8;
 
 std::wstring WindowText(HWND window) {
   std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
@@ -20,7 +22,7 @@ std::wstring WindowText(HWND window) {
 }  // namespace
 
 CxSkinButton::~CxSkinButton() {
-  if (window_ != nullptr && IsWindow(window_)) RemoveWindowSubclass(window_, &Procedure, kSubclassId);
+  Unsubclass<CxSkinButton, 8>(window_);
 }
 
 // Owner-draw, so the system never paints a push button over the pictures.
@@ -29,7 +31,7 @@ bool CxSkinButton::Attach(HWND dialog, int id) {
   if (window_ == nullptr) return false;
   const LONG_PTR style = GetWindowLongPtrW(window_, GWL_STYLE);
   SetWindowLongPtrW(window_, GWL_STYLE, (style & ~static_cast<LONG_PTR>(BS_TYPEMASK)) | BS_OWNERDRAW);
-  return SetWindowSubclass(window_, &Procedure, kSubclassId, reinterpret_cast<DWORD_PTR>(this));
+  return Subclass<CxSkinButton, 8>(window_, this);
 }
 
 bool CxSkinButton::SetLookPictures(int normal, int pressed, int hover, int disabled) {
@@ -80,21 +82,12 @@ void CxSkinButton::DrawLabel(HDC dc, const RECT& rect, int state) {
   SelectObject(dc, old);
 }
 
-// Drawn off screen and copied in one block, so a state change never flickers.
 void CxSkinButton::Paint() {
-  PAINTSTRUCT ps;
-  HDC dc = BeginPaint(window_, &ps);
-  RECT rect;
-  GetClientRect(window_, &rect);
-  CBitmap surface(CreateCompatibleBitmap(dc, rect.right, rect.bottom));
-  {
-    CMemoryDC memory(dc, surface.Get());
+  PaintOffScreen(window_, [this](HDC dc, const RECT& rect) {
     const int state = State();
-    DrawPicture(memory.Get(), rect, state);
-    DrawLabel(memory.Get(), rect, state);
-    BitBlt(dc, 0, 0, rect.right, rect.bottom, memory.Get(), 0, 0, SRCCOPY);
-  }
-  EndPaint(window_, &ps);
+    DrawPicture(dc, rect, state);
+    DrawLabel(dc, rect, state);
+  });
 }
 
 LRESULT CxSkinButton::Repainting(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -127,14 +120,4 @@ LRESULT CxSkinButton::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
       break;
   }
   return DefSubclassProc(window_, message, wParam, lParam);
-}
-
-LRESULT CALLBACK CxSkinButton::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
-                                         UINT_PTR, DWORD_PTR self) {
-  if (message == WM_NCDESTROY) {
-    RemoveWindowSubclass(window, &Procedure, kSubclassId);
-    reinterpret_cast<CxSkinButton*>(self)->window_ = nullptr;
-    return DefSubclassProc(window, message, wParam, lParam);
-  }
-  return reinterpret_cast<CxSkinButton*>(self)->Handle(message, wParam, lParam);
 }

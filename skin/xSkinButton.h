@@ -29,10 +29,12 @@ class CxSkinButton {
   // Draws the window text; `state` is the state image shown.
   virtual void DrawLabel(HDC dc, const RECT& rect, int state);
 
- private:
-  static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
-                                    UINT_PTR id, DWORD_PTR self);
+ public:
+  // For the window procedure.
   LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
+  void Detach() { window_ = nullptr; }
+
+ private:
   LRESULT Repainting(UINT message, WPARAM wParam, LPARAM lParam);
   void Paint();
   void DrawPicture(HDC dc, const RECT& rect, int state);
