@@ -18,13 +18,14 @@ namespace {
 constexpr int kListId = 1049;
 constexpr int kStrips = 282;
 constexpr COLORREF kBackground = RGB(52, 62, 64);
+constexpr COLORREF kSelectedBackground = RGB(10, 82, 126);
 constexpr COLORREF kThumb = RGB(87, 109, 115);
 
 class SkinScrollWndWindowTest : public ::testing::Test {
  protected:
   void SetUp() override {
     ASSERT_TRUE(list_.Attach(host_.Get(), kListId));
-    list_.SetColours(RGB(217, 218, 219), kBackground, RGB(162, 188, 206), RGB(10, 82, 126));
+    list_.SetColours(RGB(217, 218, 219), kBackground, RGB(162, 188, 206), kSelectedBackground);
     list_.SetBackgroundPicture(647);
     ASSERT_TRUE(wrapper_.Attach(kStrips, host_.Get(), kListId));
     owner_.Install(host_.Get(), [this](UINT m, WPARAM w, LPARAM, LRESULT&) {
@@ -68,13 +69,14 @@ TEST_F(SkinScrollWndWindowTest, WrapperTakesTheListsPlaceAndPassesItsMessagesOn)
   EXPECT_EQ(ClassNameOf(frame), L"ScrollBarFrame");
   EXPECT_EQ(GetDlgCtrlID(GetParent(wrapper_.List())), CSkinScrollWnd::kLimitationId);
   EXPECT_EQ(SendMessageW(wrapper_.List(), LB_GETCOUNT, 0, 0), 30);
-  // Owner drawing still reaches the coloured list through the wrapper.
-  HDC dc = GetDC(wrapper_.List());
-  EXPECT_EQ(GetPixel(dc, 120, 1), kBackground);
-  ReleaseDC(wrapper_.List(), dc);
-  SendMessageW(wrapper_.List(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(20, 20));
-  SendMessageW(wrapper_.List(), WM_LBUTTONUP, 0, MAKELPARAM(20, 20));
+  SendMessageW(wrapper_.List(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(20, 1));
+  SendMessageW(wrapper_.List(), WM_LBUTTONUP, 0, MAKELPARAM(20, 1));
   EXPECT_EQ(selChanges_, 1);
+  // Owner drawing still reaches the coloured list through the wrapper.
+  Pump(50);
+  HDC dc = GetDC(wrapper_.List());
+  EXPECT_EQ(GetPixel(dc, 120, 1), kSelectedBackground);
+  ReleaseDC(wrapper_.List(), dc);
   EXPECT_TRUE(SaveWindowScreenshot(host_.Get(), L"skin-scroll-list.bmp"));
 }
 
