@@ -102,21 +102,13 @@ void CButtonST::Paint() {
 }
 
 LRESULT CButtonST::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (hover_.Handles(window_, message)) return 0;
   switch (message) {
     case WM_PAINT:
       Paint();
       return 0;
     case WM_ERASEBKGND:
       return 1;
-    case WM_MOUSEMOVE:
-      hover_.OnMouseMove(window_);
-      break;
-    case WM_MOUSEHOVER:
-      hover_.OnHover(window_);
-      return 0;
-    case WM_MOUSELEAVE:
-      hover_.Clear(window_);
-      return 0;
     case BM_SETSTATE: {
       const LRESULT result = DefSubclassProc(window_, message, wParam, lParam);
       InvalidateRect(window_, nullptr, FALSE);

@@ -16,3 +16,9 @@ int ProfileTabState(bool pressed, bool hover, bool selected, bool enabled) {
   if (selected) return kStatePressed;
   return enabled ? kStateNormal : kStateDisabled;
 }
+
+int SkinButtonState(bool enabled, bool pressed, bool checked, bool hover) {
+  if (!enabled) return kStateDisabled;
+  if (pressed || checked) return kStatePressed;
+  return hover ? kStateHover : kStateNormal;
+}

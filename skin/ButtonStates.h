@@ -21,3 +21,7 @@ int HoverButtonState(bool pressed, bool hover, bool enabled);
 
 // Profile tabs: the selected tab looks pressed, also under the mouse.
 int ProfileTabState(bool pressed, bool hover, bool selected, bool enabled);
+
+// Skin buttons drawn from separate pictures: a disabled button shows its
+// disabled picture even when pressed or checked, and a checked one stays down.
+int SkinButtonState(bool enabled, bool pressed, bool checked, bool hover);

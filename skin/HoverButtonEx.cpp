@@ -5,7 +5,24 @@
 #include "skin/ButtonStates.h"
 #include "skin/Pictures.h"
 
+namespace {
+
+constexpr int kTipPopDownMs = 2000;
+
+TTTOOLINFOW ToolOf(HWND button, const std::wstring& text) {
+  TTTOOLINFOW tool{};
+  tool.cbSize = TTTOOLINFOW_V1_SIZE;
+  tool.uFlags = TTF_IDISHWND;
+  tool.hwnd = GetParent(button);
+  tool.uId = reinterpret_cast<UINT_PTR>(button);
+  tool.lpszText = const_cast<wchar_t*>(text.c_str());
+  return tool;
+}
+
+}  // namespace
+
 CHoverButtonEx::~CHoverButtonEx() {
+  if (IsWindow(tip_)) DestroyWindow(tip_);
   if (window_ != nullptr && IsWindow(window_)) RemoveWindowSubclass(window_, &Procedure, 1);
 }
 
@@ -30,6 +47,31 @@ bool CHoverButtonEx::SetBitmap(int pictureId, bool stacked) {
 
 void CHoverButtonEx::ClearHover() { hover_.Clear(window_); }
 
+void CHoverButtonEx::SetToolTipText(const std::wstring& text, bool activate) {
+  if (window_ == nullptr) return;
+  tipText_ = text;
+  TTTOOLINFOW tool = ToolOf(window_, tipText_);
+  if (tip_ == nullptr) {
+    // Always-tip: the form under the pointer need not be the active window.
+    tip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
+                           WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT, CW_USEDEFAULT,
+                           CW_USEDEFAULT, CW_USEDEFAULT, window_, nullptr,
+                           GetModuleHandleW(nullptr), nullptr);
+    if (tip_ == nullptr) return;
+    SendMessageW(tip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+  }
+  SendMessageW(tip_, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&tool));
+  SendMessageW(tip_, TTM_SETDELAYTIME, TTDT_AUTOPOP, kTipPopDownMs);
+  SendMessageW(tip_, TTM_ACTIVATE, activate ? TRUE : FALSE, 0);
+}
+
+void CHoverButtonEx::RelayToTip(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (tip_ == nullptr) return;
+  MSG msg{window_, message, wParam, lParam, static_cast<DWORD>(GetMessageTime()), {}};
+  GetCursorPos(&msg.pt);
+  SendMessageW(tip_, TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&msg));
+}
+
 bool CHoverButtonEx::Pressed() const {
   return (SendMessageW(window_, BM_GETSTATE, 0, 0) & BST_PUSHED) != 0;
 }
@@ -48,37 +90,35 @@ void CHoverButtonEx::Draw(HDC dc, const RECT& rect, int state) {
 }
 
 // Drawn off screen and copied in one block, so a state change never flickers.
+void CHoverButtonEx::PaintInto(HDC screen, const RECT& rect) {
+  CBitmap surface(CreateCompatibleBitmap(screen, rect.right, rect.bottom));
+  CMemoryDC memory(screen, surface.Get());
+  Draw(memory.Get(), rect, StateImage());
+  BitBlt(screen, 0, 0, rect.right, rect.bottom, memory.Get(), 0, 0, SRCCOPY);
+}
+
 void CHoverButtonEx::Paint() {
   PAINTSTRUCT ps;
   HDC dc = BeginPaint(window_, &ps);
   RECT rect;
   GetClientRect(window_, &rect);
-  CBitmap surface(CreateCompatibleBitmap(dc, rect.right, rect.bottom));
-  {
-    CMemoryDC memory(dc, surface.Get());
-    Draw(memory.Get(), rect, StateImage());
-    BitBlt(dc, 0, 0, rect.right, rect.bottom, memory.Get(), 0, 0, SRCCOPY);
-  }
+  PaintInto(dc, rect);
   EndPaint(window_, &ps);
 }
 
 LRESULT CHoverButtonEx::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message >= WM_MOUSEFIRST && message <= WM_MOUSELAST) RelayToTip(message, wParam, lParam);
   if (!picture_) return DefSubclassProc(window_, message, wParam, lParam);
+  if (hover_.Handles(window_, message)) {
+    if (message == WM_MOUSELEAVE) OnMouseLeft();
+    return 0;
+  }
   switch (message) {
     case WM_PAINT:
       Paint();
       return 0;
     case WM_ERASEBKGND:
       return 1;
-    case WM_MOUSEMOVE:
-      hover_.OnMouseMove(window_);
-      break;
-    case WM_MOUSEHOVER:
-      hover_.OnHover(window_);
-      return 0;
-    case WM_MOUSELEAVE:
-      hover_.Clear(window_);
-      return 0;
     case BM_SETSTATE:
     case WM_ENABLE: {
       const LRESULT result = DefSubclassProc(window_, message, wParam, lParam);
@@ -95,7 +135,10 @@ LRESULT CALLBACK CHoverButtonEx::Procedure(HWND window, UINT message, WPARAM wPa
                                            LPARAM lParam, UINT_PTR, DWORD_PTR self) {
   if (message == WM_NCDESTROY) {
     RemoveWindowSubclass(window, &Procedure, 1);
-    reinterpret_cast<CHoverButtonEx*>(self)->window_ = nullptr;
+    auto* button = reinterpret_cast<CHoverButtonEx*>(self);
+    if (IsWindow(button->tip_)) DestroyWindow(button->tip_);
+    button->tip_ = nullptr;
+    button->window_ = nullptr;
     return DefSubclassProc(window, message, wParam, lParam);
   }
   return reinterpret_cast<CHoverButtonEx*>(self)->Handle(message, wParam, lParam);

@@ -4,6 +4,8 @@
 
 #include <windows.h>
 
+#include <string>
+
 #include "skin/GdiObject.h"
 #include "skin/HoverTracker.h"
 
@@ -20,6 +22,10 @@ class CHoverButtonEx {
   // button that size. A missing picture leaves a plain push button.
   bool SetBitmap(int pictureId, bool stacked = false);
   void ClearHover();
+  // Creates the tooltip on first use; it pops down after two seconds.
+  void SetToolTipText(const std::wstring& text, bool activate = true);
+  const std::wstring& ToolTipText() const { return tipText_; }
+  HWND ToolTip() const { return tip_; }
 
   HWND Window() const { return window_; }
   SIZE StateSize() const { return state_; }
@@ -28,6 +34,9 @@ class CHoverButtonEx {
  protected:
   virtual void Draw(HDC dc, const RECT& rect, int state);
   virtual int StateImage() const;
+  // Draws off screen, then copies the result onto `screen` in one block.
+  virtual void PaintInto(HDC screen, const RECT& rect);
+  virtual void OnMouseLeft() {}
   bool Pressed() const;
 
  private:
@@ -35,8 +44,11 @@ class CHoverButtonEx {
                                     UINT_PTR id, DWORD_PTR self);
   LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
   void Paint();
+  void RelayToTip(UINT message, WPARAM wParam, LPARAM lParam);
 
   HWND window_ = nullptr;
+  HWND tip_ = nullptr;
+  std::wstring tipText_;
   CBitmap picture_;
   SIZE state_{0, 0};
   bool stacked_ = false;

@@ -19,6 +19,23 @@ class CHoverTracker {
     hover_ = true;
     InvalidateRect(window, nullptr, FALSE);
   }
+  // Moves start tracking and go on to the button; hover and leave are
+  // answered here (true).
+  bool Handles(HWND window, UINT message) {
+    switch (message) {
+      case WM_MOUSEMOVE:
+        OnMouseMove(window);
+        return false;
+      case WM_MOUSEHOVER:
+        OnHover(window);
+        return true;
+      case WM_MOUSELEAVE:
+        Clear(window);
+        return true;
+      default:
+        return false;
+    }
+  }
   // WM_MOUSELEAVE, or a window that no longer sees the pointer leave.
   void Clear(HWND window) {
     hover_ = false;

@@ -43,6 +43,14 @@ SIZE PictureSize(HBITMAP picture) {
   return SIZE{info.bmWidth, info.bmHeight};
 }
 
+void StretchPicture(HDC dc, HDC scratch, HBITMAP picture, int x, int y, int width, int height) {
+  if (picture == nullptr) return;
+  HGDIOBJ old = SelectObject(scratch, picture);
+  const SIZE size = PictureSize(picture);
+  StretchBlt(dc, x, y, width, height, scratch, 0, 0, size.cx, size.cy, SRCCOPY);
+  SelectObject(scratch, old);
+}
+
 std::vector<std::uint32_t> PicturePixels(HBITMAP picture, SIZE size) {
   if (picture == nullptr || size.cx <= 0 || size.cy <= 0) return {};
   std::vector<std::uint32_t> pixels(static_cast<std::size_t>(size.cx) * size.cy);

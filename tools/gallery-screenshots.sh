@@ -17,5 +17,5 @@ convert "$shots/box-648.bmp" "$shots/box-339.bmp" "$shots/box-344.bmp" -resize 6
 pictures="$build/pictures/$edition"
 convert -background '#262c2e' "$pictures/188.bmp" "$pictures/235.bmp" "$pictures/205.bmp" \
   "$pictures/192.bmp" "$pictures/452.bmp" "$pictures/226.bmp" "$pictures/225.bmp" \
-  "$pictures/170.bmp" "$pictures/182.bmp" -fill '#262c2e' -opaque '#00ff00' \
+  "$pictures/170.bmp" "$pictures/182.bmp" -fill '#262c2e' -opaque '#00ff00' -opaque '#a0a0a0' \
   -bordercolor '#262c2e' -border 6 -gravity west -append "$out/controls.png"

@@ -475,11 +475,11 @@ def group_title(spec, edition):
     w, h = spec["size"]
     col = caption_colour(state)
     c.polygon([(w - 20, 13), (w - 10, 13), (w - 15, 19)], fill=col)
-    return c.done()
+    return shaped(c.done(), 5)
 
 
 def group_button(spec, edition):
-    return glyph_button(spec["size"], STATES[spec["state"]], spec["glyph"], radius=4)
+    return shaped(glyph_button(spec["size"], STATES[spec["state"]], spec["glyph"], radius=4), 4)
 
 
 def scroll_strips(spec, edition):

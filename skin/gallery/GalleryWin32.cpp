@@ -1,5 +1,5 @@
-// The kit's gallery: shows the frame on each page and the message box in
-// each kind, one after the other, and keeps a screenshot of each in the
+// The kit's gallery: shows the frame on each page, the message box in
+// each kind and the controls, one after the other, and keeps a screenshot of each in the
 // working directory's artifacts/ folder. Not part of the installed program;
 // the README's pictures come from it.
 #include <windows.h>
@@ -13,6 +13,7 @@
 #include "skin/MessagePump.h"
 #include "skin/SkinDlgEx.h"
 #include "skin/SkinIds.h"
+#include "skin/gallery/GalleryControlsWin32.h"
 #include "tests/support/WindowsTestSupportWin32.h"
 
 namespace {
@@ -59,13 +60,20 @@ void ShowBox(int kind, int progress) {
   Pump(50);
 }
 
+void ShowControls() {
+  CGalleryControls controls;
+  Pump(400);
+  SaveWindowScreenshot(controls.Window(), L"controls.bmp");
+}
+
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
-  INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_STANDARD_CLASSES};
+  INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_STANDARD_CLASSES | ICC_LISTVIEW_CLASSES};
   InitCommonControlsEx(&controls);
   ShowFramePages();
   for (int kind = 339; kind <= 353; ++kind) ShowBox(kind, 57);
   ShowBox(648, 0);
+  ShowControls();
   return 0;
 }

@@ -29,3 +29,16 @@ TEST(ButtonStates, PressedBeatsHoverBeatsEnabled) {
     EXPECT_EQ(ProfileTabState(c.pressed, c.hover, c.selected, c.enabled), c.tab);
   }
 }
+
+TEST(SkinButtonState, DisabledBeatsPressedOrCheckedBeatsHover) {
+  struct Case { bool enabled, pressed, checked, hover; int state; };
+  const Case cases[] = {
+      {true, false, false, false, kStateNormal},   {true, false, false, true, kStateHover},
+      {true, true, false, true, kStatePressed},    {true, false, true, true, kStatePressed},
+      {false, true, true, true, kStateDisabled},   {false, false, false, false, kStateDisabled},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(testing::Message() << c.enabled << c.pressed << c.checked << c.hover);
+    EXPECT_EQ(SkinButtonState(c.enabled, c.pressed, c.checked, c.hover), c.state);
+  }
+}

@@ -2,6 +2,11 @@
 // decides their size, and a caption is drawn in the colour of the
 // button's active state.
 #include <gtest/gtest.h>
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include <string>
 
 #include "skin/HoverButtonEx2.h"
 #include "skin/MessagePump.h"
@@ -60,6 +65,24 @@ TEST_F(HoverButtonWindowTest, CaptionColourFollowsTheActiveFlag) {
   EXPECT_GT(CountOf(kInactive), 20);
   EXPECT_EQ(CountOf(kActive), 0);
   DeleteObject(font);
+}
+
+TEST_F(HoverButtonWindowTest, ToolTipCarriesItsTextAndPopsDownAfterTwoSeconds) {
+  ASSERT_TRUE(button_.SetBitmap(235));
+  button_.SetToolTipText(L"Import from a file");
+  button_.SetToolTipText(L"Apply");  // the second call reuses the tooltip
+  HWND tip = button_.ToolTip();
+  ASSERT_NE(tip, nullptr);
+  EXPECT_EQ(SendMessageW(tip, TTM_GETTOOLCOUNT, 0, 0), 1);
+  wchar_t text[80] = {};
+  TTTOOLINFOW tool{};
+  tool.cbSize = TTTOOLINFOW_V1_SIZE;
+  tool.hwnd = host_.Get();
+  tool.uId = reinterpret_cast<UINT_PTR>(button_.Window());
+  tool.lpszText = text;
+  SendMessageW(tip, TTM_GETTEXTW, 80, reinterpret_cast<LPARAM>(&tool));
+  EXPECT_EQ(std::wstring(text), L"Apply");
+  EXPECT_EQ(SendMessageW(tip, TTM_GETDELAYTIME, TTDT_AUTOPOP, 0), 2000);
 }
 
 }  // namespace
