@@ -81,7 +81,6 @@ BOOL CSkinMainForm::OnInitDialog() {
       reinterpret_cast<HidWindow>(Window())});
   keyWindows_.Attach(Window(), form_id::kGroupKeyField, &logic_->KeyFields(), groupFont_.Get());
   logic_->OnInitDialog();
-  logic_->Looks().ApplyProfileLooks();
   if (CHookBinding::IsWantedFor(osCode_)) hook_.LoadHookLibrary();
   return TRUE;
 }
