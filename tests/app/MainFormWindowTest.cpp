@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -26,6 +27,14 @@ constexpr int kPencil = 1016;
 constexpr int kFirstGroupTitle = 1043;
 constexpr int kFirstFunctionList = 1049;
 constexpr int kFrameMinimise = 1001;
+constexpr int kFirstKeyField = 1073;
+constexpr int kFirstMacro = 1061;
+constexpr int kFirstScript = 1067;
+// Items of the lists of groups 1..5: keyboard, macro, script #1.
+constexpr int kKeyboardItem = 5;
+constexpr int kMacroItem = 6;
+constexpr int kFirstScriptItem = 7;
+constexpr int kDeviceCombo = 1000;
 // Time for a freshly shown page and its layered windows to be painted
 // before a screenshot.
 constexpr DWORD kPaintSettle = 1500;
@@ -43,6 +52,14 @@ std::wstring Wide(const char* text) { return std::wstring(text, text + strlen(te
 void Click(HWND form, int id) {
   PostMessageW(form, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
                reinterpret_cast<LPARAM>(GetDlgItem(form, id)));
+}
+
+// Picks a function from a group's list as a click on its item does.
+void Choose(HWND form, int group, int item) {
+  HWND list = GetDlgItem(form, kFirstFunctionList + group);
+  SendMessageW(list, LB_SETCURSEL, static_cast<WPARAM>(item), 0);
+  PostMessageW(form, WM_COMMAND, MAKEWPARAM(kFirstFunctionList + group, LBN_SELCHANGE),
+               reinterpret_cast<LPARAM>(list));
 }
 
 bool Shown(HWND form, int id) { return IsWindowVisible(GetDlgItem(form, id)) != FALSE; }
@@ -84,7 +101,15 @@ class MainFormWindowTest : public ::testing::Test {
   std::wstring statePath_;
 };
 
+// Width of a hidden control as the template made it.
+int WidthOf(HWND form, int id) {
+  RECT rect;
+  GetWindowRect(GetDlgItem(form, id), &rect);
+  return rect.right - rect.left;
+}
+
 TEST_F(MainFormWindowTest, EveryEditionLoadsTheMouseAndShowsTheSettingsPage) {
+  std::map<std::string, int> keyFieldWidths;
   for (const EditionCase& edition : kEditions) {
     CTestProcess program(PathFromEnvironment(edition.exeVariable));
     HWND form = StartOnSettingsPage(program);
@@ -99,11 +124,43 @@ TEST_F(MainFormWindowTest, EveryEditionLoadsTheMouseAndShowsTheSettingsPage) {
     EXPECT_TRUE(WaitUntil([&] { return !Enabled(form, kFirstGroupTitle) && !Shown(form, kPencil); },
                           5s))
         << edition.code;
+    keyFieldWidths[edition.code] = WidthOf(form, kFirstKeyField);
     Sleep(kPaintSettle);
     EXPECT_TRUE(SaveWindowScreenshot(frame, L"settings-page-" + Wide(edition.code) + L".bmp"));
     PostMessageW(frame, WM_CLOSE, 0, 0);
     EXPECT_EQ(program.WaitForExit(10s), 0u) << edition.code;
   }
+  // The Hungarian edition's template is its own: narrower key fields make
+  // room for its longer captions.
+  EXPECT_EQ(keyFieldWidths["zh-TW"], keyFieldWidths["zh-CN"]);
+  EXPECT_LT(keyFieldWidths["hu"], keyFieldWidths["zh-TW"]);
+}
+
+// With two mice plugged in the program asks which one to use; the chosen
+// one is loaded.
+TEST_F(MainFormWindowTest, WithTwoMiceTheChosenOneIsLoaded) {
+  const std::wstring second = folder_ + L"\\second.state";
+  SetEnvironmentVariableW(L"MIREL_VIRTUAL_MOUSE_SECOND", second.c_str());
+  CTestProcess program(PathFromEnvironment("MIREL_EXE_ZH_TW"));
+  SetEnvironmentVariableW(L"MIREL_VIRTUAL_MOUSE_SECOND", nullptr);
+  HWND dialog = WaitForWindowWithControl(program.Id(), kDeviceCombo, 20s);
+  ASSERT_NE(dialog, nullptr);
+  EXPECT_EQ(WindowTextOf(dialog), L"Orvo Gaming Mouse: Mirel");
+  HWND combo = GetDlgItem(dialog, kDeviceCombo);
+  EXPECT_EQ(SendMessageW(combo, CB_GETCOUNT, 0, 0), 2);
+  Sleep(kPaintSettle);
+  EXPECT_TRUE(SaveWindowScreenshot(dialog, L"device-selection.bmp"));
+  SendMessageW(combo, CB_SETCURSEL, 1, 0);
+  PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(kDeviceCombo, CBN_SELCHANGE),
+               reinterpret_cast<LPARAM>(combo));
+  PostMessageW(GetDlgItem(dialog, IDOK), BM_CLICK, 0, 0);
+
+  HWND form = WaitForWindowWithControl(program.Id(), kFirstTab, 30s);
+  ASSERT_NE(form, nullptr);
+  HWND frame = WaitForWindowWithControl(program.Id(), kFrameMinimise, 5s);
+  PostMessageW(frame, WM_CLOSE, 0, 0);
+  EXPECT_EQ(program.WaitForExit(10s), 0u);
+  DeleteFileW(second.c_str());
 }
 
 // Profile 2, button group 1: its function becomes the left button; done
@@ -126,10 +183,18 @@ TEST_F(MainFormWindowTest, AChoiceOnAProfileTabReachesTheMouseThroughDone) {
   EXPECT_TRUE(WaitUntil([&] { return IsWindowVisible(list) != FALSE; }, 5s));
   Sleep(kPaintSettle);
   EXPECT_TRUE(SaveWindowScreenshot(frame, L"settings-page-function-list.bmp"));
-  SendMessageW(list, LB_SETCURSEL, 0, 0);
-  PostMessageW(form, WM_COMMAND, MAKEWPARAM(kFirstFunctionList + 1, LBN_SELCHANGE),
-               reinterpret_cast<LPARAM>(list));
+  Choose(form, 1, 0);
   EXPECT_TRUE(WaitUntil([&] { return Enabled(form, kApply); }, 5s));
+
+  // The keyboard, macro and script functions show their own controls.
+  Choose(form, 2, kKeyboardItem);
+  Choose(form, 3, kMacroItem);
+  Choose(form, 4, kFirstScriptItem);
+  EXPECT_TRUE(WaitUntil([&] { return Shown(form, kFirstKeyField + 2); }, 5s));
+  EXPECT_TRUE(WaitUntil([&] { return Shown(form, kFirstMacro + 3); }, 5s));
+  EXPECT_TRUE(WaitUntil([&] { return Shown(form, kFirstScript + 4); }, 5s));
+  Sleep(kPaintSettle);
+  EXPECT_TRUE(SaveWindowScreenshot(frame, L"settings-page-group-modes.bmp"));
 
   Click(form, kDone);
   HWND panel = WaitForWindowWithControl(program.Id(), IDOK, 10s);
@@ -144,6 +209,9 @@ TEST_F(MainFormWindowTest, AChoiceOnAProfileTabReachesTheMouseThroughDone) {
   EXPECT_EQ((*mouse)[FunctionCodeRegister(2, 1)], 1);
   EXPECT_EQ((*mouse)[ParameterRegister(2, 1, 0)], 0x01);
   EXPECT_EQ((*mouse)[kProfileRegister] & 3, 2);
+  EXPECT_EQ((*mouse)[FunctionCodeRegister(2, 2)], 2);
+  EXPECT_EQ((*mouse)[FunctionCodeRegister(2, 3)], 6);
+  EXPECT_EQ((*mouse)[FunctionCodeRegister(2, 4)], 7);
 }
 
 }  // namespace
