@@ -6,6 +6,7 @@
 
 #include "app/FormIds.h"
 #include "app/OsVersionWin32.h"
+#include "app/ShowMessageWin32.h"
 #include "sim/HidBackendChoiceWin32.h"
 #include "skin/BitmapSlider.h"
 #include "skin/Pictures.h"
@@ -30,15 +31,21 @@ int GroupOf(int id, int first) {
   return id >= first && id < first + form_id::kGroupCount ? id - first : -1;
 }
 
+// What was wrong with the virtual mouse's settings; it runs with defaults.
+void ShowVirtualMouseProblems(const std::string& problems) {
+  const int length = MultiByteToWideChar(CP_UTF8, 0, problems.data(),
+                                         static_cast<int>(problems.size()), nullptr, 0);
+  std::wstring text(static_cast<std::size_t>(length), L'\0');
+  MultiByteToWideChar(CP_UTF8, 0, problems.data(), static_cast<int>(problems.size()), text.data(),
+                      length);
+  ShowStandardBox(nullptr, text.c_str(), MB_OK | MB_ICONWARNING | MB_TOPMOST);
+}
+
 }  // namespace
 
 CSkinMainForm::CSkinMainForm()
     : CSkinFrameDlg(kTemplate, kFormRegion), osCode_(QueryOsCode()) {
   CKeyFieldWindows::Register(&keyWindows_);
-}
-
-CSkinMainForm::~CSkinMainForm() {
-  if (CHookBinding::IsWantedFor(osCode_)) hook_.UnloadHookLibrary();
 }
 
 void CSkinMainForm::CreateFonts() {
@@ -65,6 +72,7 @@ BOOL CSkinMainForm::OnInitDialog() {
   CreateFonts();
   std::string problems;
   hid_ = ChooseHidBackend(clock_, problems);
+  if (!problems.empty()) ShowVirtualMouseProblems(problems);
   controls_.Build(Window(), groupFont_.Get());
   for (int group = 0; group < form_id::kGroupCount; ++group) {
     SetWindowPos(Item(form_id::kGroupFrames + group), HWND_BOTTOM, 0, 0, 0, 0,
@@ -128,7 +136,9 @@ bool CSkinMainForm::OnGroupCommand(int id, int code) {
 void CSkinMainForm::OnCommand(int id, int code, HWND control) {
   if (logic_ == nullptr) return;
   if (IsSensitivityEdit(id)) {
-    if (code == EN_CHANGE || code == EN_SETFOCUS || code == EN_KILLFOCUS) logic_->OnSensitivityEdit(id);
+    if (code == EN_CHANGE) logic_->OnSensitivityEdit(id);
+    // The focused edit has colours of its own.
+    if (code == EN_SETFOCUS || code == EN_KILLFOCUS) InvalidateRect(control, nullptr, TRUE);
     return;
   }
   if (OnGroupCommand(id, code)) return;

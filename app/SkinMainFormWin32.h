@@ -34,7 +34,6 @@ class CSkinMainForm final : public CSkinFrameDlg, private FormView, private CPro
 
   // Creates the instance mutex; the window comes with the frame.
   CSkinMainForm();
-  ~CSkinMainForm() override;
 
   bool AlreadyRunning() const { return mutex_.AlreadyRunning(); }
   void SetFrame(CMainFrameDlgEx* frame) { frame_ = frame; }
