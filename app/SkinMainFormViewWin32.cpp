@@ -59,7 +59,15 @@ void CSkinMainForm::ShowPage(int page) {
     frame_->SetBackground(kFirstPage + page);
     InvalidateRect(frame_->Window(), nullptr, TRUE);
   }
-  CRegion region = RegionFromPicture(page == 3 ? kSettingsRegion : kSmallPageRegion);
+  // The window takes the page's size as well as its shape: a layered
+  // window's pixels outside its region can still reach the screen.
+  const int shape = page == 3 ? kSettingsRegion : kSmallPageRegion;
+  const SIZE size = PictureSize(LoadPicture(shape).Get());
+  if (size.cx > 0) {
+    SetWindowPos(Window(), nullptr, 0, 0, size.cx, size.cy,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  }
+  CRegion region = RegionFromPicture(shape);
   if (region) SetWindowRgn(Window(), region.Release(), TRUE);
   for (const auto& [id, wanted] : wanted_) ApplyVisibility(id);
   InvalidateRect(Window(), nullptr, TRUE);

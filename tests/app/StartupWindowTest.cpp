@@ -134,6 +134,11 @@ TEST_F(StartupWindowTest, WithoutAMouseTheNoMousePageShowsAndLeaveEndsTheProgram
   GetWindowRect(frame, &rect);
   EXPECT_EQ(rect.right - rect.left, 369);
   EXPECT_EQ(rect.bottom - rect.top, 300);
+  // The form over it is no larger: nothing of the settings page's size
+  // may cover the desktop around the small page.
+  GetWindowRect(form, &rect);
+  EXPECT_EQ(rect.right - rect.left, 369);
+  EXPECT_EQ(rect.bottom - rect.top, 300);
   Sleep(300);
   EXPECT_TRUE(SaveWindowScreenshot(frame, L"no-mouse-page.bmp"));
 
