@@ -35,6 +35,9 @@ constexpr int kKeyboardItem = 5;
 constexpr int kMacroItem = 6;
 constexpr int kFirstScriptItem = 7;
 constexpr int kDeviceCombo = 1000;
+constexpr int kInformation = 1033;
+constexpr int kFirstModeText = 1729;
+constexpr int kProfileNameField = 2005;
 // Time for a freshly shown page and its layered windows to be painted
 // before a screenshot.
 constexpr DWORD kPaintSettle = 1500;
@@ -52,6 +55,14 @@ std::wstring Wide(const char* text) { return std::wstring(text, text + strlen(te
 void Click(HWND form, int id) {
   PostMessageW(form, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
                reinterpret_cast<LPARAM>(GetDlgItem(form, id)));
+}
+
+// An edit's text lives in the edit, not in the window's own caption,
+// which is all GetWindowText reads across processes.
+std::wstring EditText(HWND edit) {
+  wchar_t text[256] = L"";
+  SendMessageW(edit, WM_GETTEXT, 256, reinterpret_cast<LPARAM>(text));
+  return text;
 }
 
 // Picks a function from a group's list as a click on its item does.
@@ -134,6 +145,45 @@ TEST_F(MainFormWindowTest, EveryEditionLoadsTheMouseAndShowsTheSettingsPage) {
   // room for its longer captions.
   EXPECT_EQ(keyFieldWidths["zh-TW"], keyFieldWidths["zh-CN"]);
   EXPECT_LT(keyFieldWidths["hu"], keyFieldWidths["zh-TW"]);
+}
+
+// The information button shows the four profile names in the mode
+// switcher's box; the pencil edits the current profile's name. Each box
+// locks the frame's title buttons while it is up.
+TEST_F(MainFormWindowTest, TheInformationAndEditBoxesShowTheProfileNames) {
+  CTestProcess program(PathFromEnvironment("MIREL_EXE_ZH_TW"));
+  HWND form = StartOnSettingsPage(program);
+  ASSERT_NE(form, nullptr);
+
+  HWND frame = WaitForWindowWithControl(program.Id(), kFrameMinimise, 5s);
+  ASSERT_NE(frame, nullptr);
+
+  Click(form, kInformation);
+  HWND box = WaitForWindowWithControl(program.Id(), kFirstModeText, 10s);
+  HWND panel = WaitForWindowWithControl(program.Id(), IDOK, 10s);
+  ASSERT_NE(box, nullptr);
+  ASSERT_NE(panel, nullptr);
+  EXPECT_EQ(WindowTextOf(GetDlgItem(box, kFirstModeText)), L"一般");
+  EXPECT_EQ(WindowTextOf(GetDlgItem(box, kFirstModeText + 1)), L"設定檔 1");
+  EXPECT_FALSE(Enabled(frame, kFrameMinimise));
+  Sleep(kPaintSettle);
+  EXPECT_TRUE(SaveWindowScreenshot(box, L"mode-switcher-box.bmp"));
+  PostMessageW(GetDlgItem(panel, IDOK), BM_CLICK, 0, 0);
+  EXPECT_TRUE(WaitUntil([&] { return Enabled(frame, kFrameMinimise); }, 5s));
+
+  Click(form, kFirstTab + 1);
+  EXPECT_TRUE(WaitUntil([&] { return Shown(form, kPencil); }, 5s));
+  Click(form, kPencil);
+  HWND editPanel = WaitForWindowWithControl(program.Id(), kProfileNameField, 10s);
+  ASSERT_NE(editPanel, nullptr);
+  EXPECT_EQ(EditText(GetDlgItem(editPanel, kProfileNameField)), L"設定檔 1");
+  Sleep(kPaintSettle);
+  EXPECT_TRUE(SaveWindowScreenshot(GetWindow(editPanel, GW_OWNER), L"profile-edit-box.bmp"));
+  PostMessageW(GetDlgItem(editPanel, IDCANCEL), BM_CLICK, 0, 0);
+  EXPECT_TRUE(WaitUntil([&] { return Enabled(frame, kFrameMinimise); }, 5s));
+
+  PostMessageW(frame, WM_CLOSE, 0, 0);
+  EXPECT_EQ(program.WaitForExit(10s), 0u);
 }
 
 // With two mice plugged in the program asks which one to use; the chosen
