@@ -9,11 +9,16 @@
 #include <vector>
 
 #include "app/CommandLine.h"
-#include "app/PlainFrameWin32.h"
+#include "app/Messages.h"
 #include "app/ShowMessageWin32.h"
+#include "app/SkinMainFormWin32.h"
 #include "editions/Edition.h"
+#include "skin/MainFrameDlgEx.h"
+#include "skin/SkinDlgEx.h"
 
 namespace {
+
+constexpr int kTwoLineInformation = 353;
 
 std::vector<std::wstring> CommandLineArguments() {
   int count = 0;
@@ -22,6 +27,17 @@ std::vector<std::wstring> CommandLineArguments() {
   for (int i = 1; argv != nullptr && i < count; ++i) args.emplace_back(argv[i]);
   LocalFree(argv);
   return args;
+}
+
+// The refusal's first line goes on the box's first line, the rest under it.
+void RefuseStartWithFile() {
+  const std::wstring text = StartWithFileText();
+  const std::size_t split = text.find(L"\n\n");
+  CSkinDlgEx box;
+  box.SetKind(kTwoLineInformation);
+  box.SetFirstLine(text.substr(0, split));
+  box.SetMessageText(split == std::wstring::npos ? L"" : text.substr(split + 2));
+  box.DoModal(nullptr);
 }
 
 }  // namespace
@@ -40,13 +56,16 @@ bool CMirelApp::InitInstance() {
 
   std::optional<std::wstring> file = FileArgument(CommandLineArguments());
   {
-    CPlainFrame frame(instance_);
+    CSkinMainForm form;
+    CMainFrameDlgEx frame;
+    frame.SetContent(&form);
+    form.SetFrame(&frame);
     if (file) {
-      frame.RefuseStartWithFile();
-    } else if (frame.AlreadyRunning()) {
+      RefuseStartWithFile();
+    } else if (form.AlreadyRunning()) {
       ShowMessage(nullptr, MessageNumberOf(IDS_ALREADY_OPEN));
     } else {
-      frame.RunModal();
+      frame.DoModal(nullptr);
     }
   }
   OleUninitialize();

@@ -43,6 +43,11 @@ BOOL CMainFrameDlgEx::OnInitDialog() {
   closeButton_.SetBitmap(kClosePicture);
   const BOOL result = CSkinBGDlg::OnInitDialog();
   shadow_.CreateShadow(Window());
+  if (content_ != nullptr && content_->Create(Window())) {
+    RECT rect;
+    GetWindowRect(Window(), &rect);
+    content_->FollowTo(POINT{rect.left, rect.top});
+  }
   return result;
 }
 

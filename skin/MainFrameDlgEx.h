@@ -19,7 +19,8 @@ class CMainFrameDlgEx : public CSkinBGDlg {
   // The page picture 151 + page; asking again for the shown one does nothing.
   void SetBackground(int pictureId) override;
   void LockTitleButtons(bool lock) override;
-  // The form shown on the frame, moved with it.
+  // The form shown on the frame, moved with it; created as a window owned
+  // by the frame when the frame opens.
   void SetContent(CSkinFrameDlg* content) { content_ = content; }
   CWndShadow& Shadow() { return shadow_; }
 

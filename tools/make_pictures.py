@@ -195,30 +195,31 @@ def settings_page(spec, edition):
     window_chrome(c, size, 37, mark=False)
     # Profile tabs sit on a darker rail.
     c.rect((12, 46, w - 12, 86), fill=(32, 38, 40), radius=8)
-    # Profile and sensitivity panels.
-    c.gradient((12, 94, 212, 362), (52, 63, 66), PANEL, radius=10)
-    c.rect((12, 94, 212, 362), outline=(66, 80, 84), radius=10)
-    c.rect((41, 94 + 8, 186, 226), fill=DEEP, radius=6)
-    c.rect((41, 232, 186, 252), fill=(32, 38, 40), radius=4)
-    c.gradient((220, 94, w - 12, 362), (52, 63, 66), PANEL, radius=10)
-    c.rect((220, 94, w - 12, 362), outline=(66, 80, 84), radius=10)
-    for n in range(4):
-        y = 150 + n * 52
-        c.rect((236, y, w - 28, y + 40), fill=(40, 48, 51), radius=6)
+    # Profile panel: the big picture with the name strip under it.
+    c.gradient((12, 94, 212, 352), (52, 63, 66), PANEL, radius=10)
+    c.rect((12, 94, 212, 352), outline=(66, 80, 84), radius=10)
+    c.rect((40, 98, 186, 223), fill=DEEP, radius=6)
+    c.rect((44, 224, 183, 244), fill=(32, 38, 40), radius=4)
+    # Sensitivity panel: the two level buttons, each beside its X and Y rows.
+    c.gradient((220, 94, w - 12, 352), (52, 63, 66), PANEL, radius=10)
+    c.rect((220, 94, w - 12, 352), outline=(66, 80, 84), radius=10)
+    for y in (146, 194, 254, 302):
+        c.rect((300, y, w - 28, y + 40), fill=(40, 48, 51), radius=6)
+    for top, bottom in ((146, 234), (254, 342)):
+        c.line([(292, top + 6), (292, bottom - 6)], fill=(66, 80, 84), width=2)
     # Button groups area and the command bar.
-    c.rect((12, 370, w - 12, 668), fill=(33, 39, 41), radius=10)
+    c.rect((12, 358, w - 12, 668), fill=(33, 39, 41), radius=10)
     c.gradient((0, 672, w, h), (34, 40, 42), (28, 33, 35))
     c.line([(0, 672), (w, 672)], fill=(60, 72, 76))
     img = c.done()
     logo(img, (40, 9), 16)
-    heading = {table.ZH_TW: ("設定檔", "靈敏度", "按鍵設定"),
-               table.ZH_CN: ("配置文件", "灵敏度", "按键设置"),
-               table.HU: ("Profil", "Érzékenység", "Gombok")}[edition]
-    text(img, (24, 106), heading[0], 13, TEXT_DIM, anchor="lm")
-    text(img, (232, 106), heading[1], 13, TEXT_DIM, anchor="lm")
-    text(img, (24, 382), heading[2], 13, TEXT_DIM, anchor="lm")
+    heading = {table.ZH_TW: ("靈敏度", "按鍵設定"),
+               table.ZH_CN: ("灵敏度", "按键设置"),
+               table.HU: ("Érzékenység", "Gombok")}[edition]
+    text(img, (232, 110), heading[0], 13, TEXT_DIM, anchor="lm")
+    text(img, (24, 371), heading[1], 13, TEXT_DIM, anchor="lm")
     for n, axis in enumerate(("X", "Y", "X", "Y")):
-        text(img, (248, 170 + n * 52), axis, 15, ACCENT_LIGHT, anchor="lm")
+        text(img, (314, (146, 194, 254, 302)[n] + 20), axis, 15, ACCENT_LIGHT, anchor="lm")
     return shaped(img, 14)
 
 

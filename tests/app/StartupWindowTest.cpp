@@ -57,6 +57,33 @@ ShownBox AnswerBox(DWORD processId, const std::wstring& screenshot) {
   return shown;
 }
 
+// The skinned information box a process shows: its first line and text,
+// answered with its OK button after a screenshot.
+struct ShownSkinnedBox {
+  std::wstring firstLine;
+  std::wstring text;
+};
+
+constexpr int kBoxFirstLine = 1733;
+constexpr int kBoxText = 1034;
+
+ShownSkinnedBox AnswerSkinnedBox(DWORD processId, const std::wstring& screenshot) {
+  HWND box = WaitForWindowWithControl(processId, kBoxFirstLine, 10s);
+  HWND panel = WaitForWindowWithControl(processId, IDOK, 10s);
+  if (box == nullptr || panel == nullptr) return {};
+  ShownSkinnedBox shown{WindowTextOf(GetDlgItem(box, kBoxFirstLine)),
+                        WindowTextOf(GetDlgItem(box, kBoxText))};
+  Sleep(300);  // let the box and its panel finish painting
+  EXPECT_TRUE(SaveWindowScreenshot(box, screenshot));
+  PostMessageW(GetDlgItem(panel, IDOK), BM_CLICK, 0, 0);
+  return shown;
+}
+
+// The frame is the window with the title-strip close button.
+constexpr int kFrameTitleClose = 2003;
+constexpr int kTryAgain = 1018;
+constexpr int kLeave = 1019;
+
 class StartupWindowTest : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -88,23 +115,50 @@ TEST_F(StartupWindowTest, SecondCopyOfEveryEditionIsRefused) {
 TEST_F(StartupWindowTest, FileArgumentIsRefusedBeforeTheInstanceRule) {
   CTestProcess second(PathFromEnvironment("MIREL_EXE_ZH_TW"), L"\"C:\\profiles\\my game.POF\"");
   ASSERT_TRUE(second.Started());
-  ShownBox box = AnswerBox(second.Id(), L"start-with-file.bmp");
-  EXPECT_EQ(box.caption, L"Orvo Mirel 資訊");
-  EXPECT_EQ(box.text,
-            L"Unable to open file.\n\nPlease open gaming mouse application to import this profile.");
+  ShownSkinnedBox box = AnswerSkinnedBox(second.Id(), L"start-with-file.bmp");
+  EXPECT_EQ(box.firstLine, L"Unable to open file.");
+  EXPECT_EQ(box.text, L"Please open gaming mouse application to import this profile.");
   EXPECT_EQ(second.WaitForExit(10s), 0u);
   EXPECT_TRUE(first_->Running());
 }
 
+// Without a mouse (no virtual one is asked for) the program shows the
+// compact no-mouse page with its two buttons, and its leave button ends it.
+TEST_F(StartupWindowTest, WithoutAMouseTheNoMousePageShowsAndLeaveEndsTheProgram) {
+  HWND form = WaitForWindowWithControl(first_->Id(), kTryAgain, 10s);
+  HWND frame = WaitForWindowWithControl(first_->Id(), kFrameTitleClose, 10s);
+  ASSERT_NE(form, nullptr);
+  ASSERT_NE(frame, nullptr);
+  EXPECT_TRUE(IsWindowVisible(GetDlgItem(form, kLeave)));
+  RECT rect;
+  GetWindowRect(frame, &rect);
+  EXPECT_EQ(rect.right - rect.left, 369);
+  EXPECT_EQ(rect.bottom - rect.top, 300);
+  // The form over it is no larger: nothing of the settings page's size
+  // may cover the desktop around the small page.
+  GetWindowRect(form, &rect);
+  EXPECT_EQ(rect.right - rect.left, 369);
+  EXPECT_EQ(rect.bottom - rect.top, 300);
+  Sleep(300);
+  EXPECT_TRUE(SaveWindowScreenshot(frame, L"no-mouse-page.bmp"));
+
+  PostMessageW(form, WM_COMMAND, MAKEWPARAM(kLeave, BN_CLICKED),
+               reinterpret_cast<LPARAM>(GetDlgItem(form, kLeave)));
+  EXPECT_EQ(first_->WaitForExit(10s), 0u);
+  EXPECT_FALSE(MutexExists());
+}
+
 TEST_F(StartupWindowTest, ClosingTheFirstCopyReleasesTheMutex) {
-  PostMessageW(firstWindows_.front(), WM_CLOSE, 0, 0);
+  HWND frame = WaitForWindowWithControl(first_->Id(), kFrameTitleClose, 10s);
+  ASSERT_NE(frame, nullptr);
+  PostMessageW(frame, WM_CLOSE, 0, 0);
   EXPECT_EQ(first_->WaitForExit(10s), 0u);
   EXPECT_FALSE(MutexExists());
 
   // With no copy running the program starts normally again.
   CTestProcess again(PathFromEnvironment("MIREL_EXE_HU"));
-  EXPECT_FALSE(WaitForWindows(again.Id(), nullptr, 10s).empty());
-  EXPECT_TRUE(WaitForWindows(again.Id(), kDialogClass, 0ms).empty());
+  EXPECT_NE(WaitForWindowWithControl(again.Id(), kTryAgain, 10s), nullptr);
+  EXPECT_EQ(WaitForWindowWithControl(again.Id(), 0xFFFF, 0ms), nullptr) << "a message box shows";
 }
 
 }  // namespace

@@ -137,3 +137,29 @@ bool SaveWindowScreenshot(HWND window, const std::wstring& fileName) {
   ReleaseDC(nullptr, screen);
   return written;
 }
+
+HWND WaitForWindowWithControl(DWORD processId, int controlId, std::chrono::milliseconds timeout) {
+  HWND found = nullptr;
+  WaitUntil(
+      [&] {
+        for (HWND window : WaitForWindows(processId, nullptr, std::chrono::milliseconds(0))) {
+          HWND control = GetDlgItem(window, controlId);
+          if (control != nullptr && IsWindowVisible(control)) {
+            found = window;
+            return true;
+          }
+        }
+        return false;
+      },
+      timeout);
+  return found;
+}
+
+bool WaitUntil(const std::function<bool()>& condition, std::chrono::milliseconds timeout) {
+  const auto deadline = std::chrono::steady_clock::now() + timeout;
+  for (;;) {
+    if (condition()) return true;
+    if (std::chrono::steady_clock::now() >= deadline) return false;
+    std::this_thread::sleep_for(std::chrono::milliseconds(50));
+  }
+}

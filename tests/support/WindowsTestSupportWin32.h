@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <chrono>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -45,3 +46,11 @@ std::wstring ClassNameOf(HWND window);
 // Saves what the window shows on screen as a 24-bit BMP under the working
 // directory's "artifacts" folder; returns false when it could not.
 bool SaveWindowScreenshot(HWND window, const std::wstring& fileName);
+
+// The first visible top-level window of the process that has a visible
+// child control `controlId` (a dialog of the program by one of its
+// controls), waiting up to `timeout`; null when none appears.
+HWND WaitForWindowWithControl(DWORD processId, int controlId, std::chrono::milliseconds timeout);
+
+// Waits up to `timeout` until `condition` holds; returns whether it did.
+bool WaitUntil(const std::function<bool()>& condition, std::chrono::milliseconds timeout);
