@@ -1,12 +1,16 @@
 // Carrying a whole profile between the mouse and the cache: the register
 // list of a profile (its buttons, sensitivity, macro areas and the scripts
 // its buttons run), read one register per tick for an export and written
-// one per tick after an import.
+// one per tick after an import, the bytes of its macros and scripts before
+// the lengths that make them count.
+#include <utility>
+
 #include "app/FormIds.h"
 #include "app/MainForm.h"
 #include "config/ProfileFile.h"
 #include "config/RegisterMap.h"
 #include "config/ScriptMap.h"
+#include "config/UploadArea.h"
 #include "editions/Edition.h"
 
 namespace {
@@ -120,6 +124,7 @@ int CMainForm::StartWriteRegisterList() {
   if (!CheckDeviceReady()) return 0;
   PrepareTransfer();
   if (!BuildProfileTransferList(true)) return 0;
+  transferList_ = DataRegistersFirst(std::move(transferList_));
   listPosition_ = 0;
   busy_ = true;
   indicatorCursor_ = 0;

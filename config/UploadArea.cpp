@@ -5,6 +5,22 @@
 #include "config/RegisterMap.h"
 #include "config/ScriptMap.h"
 
+namespace {
+
+bool HoldsData(const UploadArea& area, int reg) {
+  return reg >= area.dataStart && reg < area.dataStart + area.capacity;
+}
+
+bool IsAreaData(int reg) {
+  for (int m = 0; m < kMacroCount; ++m)
+    if (HoldsData(*MacroArea(m), reg)) return true;
+  for (int s = 0; s < kScriptCount; ++s)
+    if (HoldsData(*ScriptArea(s), reg)) return true;
+  return false;
+}
+
+}  // namespace
+
 std::optional<int> UploadArea::UsableLength(int stored) const {
   if (IsMacro()) return std::min(stored, capacity);
   if (stored > capacity) return std::nullopt;
@@ -70,5 +86,10 @@ std::vector<int> MacroDataRegisters(int profile) {
     const UploadArea area = *MacroArea((profile - 1) * kMacroAreasPerProfile + k);
     for (int i = 0; i < area.capacity; ++i) registers.push_back(area.dataStart + i);
   }
+  return registers;
+}
+
+std::vector<int> DataRegistersFirst(std::vector<int> registers) {
+  std::stable_partition(registers.begin(), registers.end(), IsAreaData);
   return registers;
 }

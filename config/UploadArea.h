@@ -50,3 +50,10 @@ std::optional<UploadArea> ScriptArea(int script);
 // The command-byte registers of custom profile 1..3's six macro areas, each
 // area's whole capacity, in address order; empty for other profiles.
 std::vector<int> MacroDataRegisters(int profile);
+
+// `registers` in the order a write goes through them: the command bytes of
+// every macro area and the data of every script first, the rest after, each
+// part in its own order. The lengths, modes and ticks that make the bytes
+// count thus follow them, and a write failing half-way never leaves a new
+// length over old bytes in the mouse.
+std::vector<int> DataRegistersFirst(std::vector<int> registers);

@@ -1,11 +1,17 @@
 // Carrying a profile from one virtual mouse to another through a profile
-// file: what the second mouse holds afterwards, and what a refused file or
-// an unready form leaves alone.
+// file: what the second mouse holds afterwards, what a write failing
+// half-way leaves in it, and what a refused file or an unready form leaves
+// alone.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <vector>
+
+#include "app/FormIds.h"
 #include "config/ProfileFile.h"
 #include "config/RegisterMap.h"
 #include "config/ScriptMap.h"
+#include "config/UploadArea.h"
 #include "tests/support/MainFormRig.h"
 #include "tests/support/TestEdition.h"
 
@@ -60,6 +66,91 @@ TEST_F(ProfileTransferScenario, ExportedProfileArrivesInAnotherMouseAndProfile) 
   EXPECT_TRUE(target.form.Protocol().Entry(0xA6).changed);
   EXPECT_EQ(b.Controls().back(), (SControlCommand{6, 3, 3}));
   EXPECT_FALSE(target.form.Busy());
+}
+
+// Profile 2 of the target holds other macros and shorter scripts 1 and 4
+// than the source's profile 1, none of their bytes alike.
+void PrepareTargetProfile(VirtualMirel& mouse) {
+  for (int i = 0; i < 768; ++i) mouse.SetRegister(0xC00 + i, static_cast<std::uint8_t>(i * 7 + 1));
+  mouse.SetRegister(0x1203, 2);
+  for (int i = 0; i < 5; ++i) mouse.SetRegister(0x200 + i, static_cast<std::uint8_t>(0x80 + i));
+  mouse.SetRegister(0x120C, 0x10);
+  for (int i = 0; i < 300; ++i) mouse.SetRegister(0x500 + i, static_cast<std::uint8_t>(0xA1 + i));
+}
+
+// The macro areas of profile 2 and the scripts the source's profile runs.
+std::vector<UploadArea> ImportedAreas() {
+  std::vector<UploadArea> areas;
+  for (int m = 6; m < 12; ++m) areas.push_back(*MacroArea(m));
+  for (int s : {1, 4}) areas.push_back(*ScriptArea(s));
+  return areas;
+}
+
+// Once any of an area's header registers has left its old value, every
+// byte the import brings for it is in the mouse.
+void ExpectNoNewHeaderOverOldBytes(FormRig& rig, const RegisterImage& before,
+                                   const UploadArea& area) {
+  std::vector<int> header{area.lengthLow, area.mode, area.delayUnits};
+  if (!area.IsMacro()) header.push_back(area.lengthHigh);
+  const bool headerMoved = std::any_of(header.begin(), header.end(), [&](int r) {
+    return rig.mouse.Register(r) != before[static_cast<std::size_t>(r)];
+  });
+  if (!headerMoved) return;
+  const CIcGM06Vx& cache = rig.form.Protocol();
+  const int high = area.IsMacro() ? 0 : cache.Entry(area.lengthHigh).value;
+  const int count = area.IsMacro() ? area.capacity : cache.Entry(area.lengthLow).value + 256 * high;
+  for (int r = area.dataStart; r < area.dataStart + count; ++r)
+    ASSERT_EQ(static_cast<int>(rig.mouse.Register(r)), cache.Entry(r).value) << std::hex << r;
+}
+
+// Wherever the write stops (the mouse refusing every write from that tick
+// on), no macro or script plays a new length over its old bytes.
+TEST_F(ProfileTransferScenario, ImportFailingHalfWayNeverLeavesANewLengthOverOldBytes) {
+  PrepareSourceProfile(source.mouse);
+  source.Load(1);
+  ASSERT_EQ(source.form.ReadProfileForExport(), 1);
+  const std::vector<std::uint8_t> file = source.FileOf(1);
+  const int registersWritten = 50 + 9 + 768 + (4 + 5) + (4 + 300);
+  for (int stopAt = 1; stopAt < registersWritten; stopAt += 23) {
+    SCOPED_TRACE(stopAt);
+    FormRig rig;
+    PrepareTargetProfile(rig.mouse);
+    rig.Load(2);
+    const RegisterImage before = rig.mouse.Registers();
+    int ticks = 0;
+    rig.view.onTimer = [&](int id) {
+      if (id == timer_id::kWriteList && ++ticks == stopAt) rig.mouse.SetFault("fail-set", 1000000);
+      rig.form.OnTimer(id);
+    };
+    ASSERT_EQ(rig.form.ApplyProfileFile(file), 1);
+    EXPECT_EQ(rig.form.WriteImportedProfile(), 0);
+    EXPECT_EQ(rig.view.boxes.back().closedWith, 2);
+    for (const UploadArea& area : ImportedAreas()) ExpectNoNewHeaderOverOldBytes(rig, before, area);
+    EXPECT_FALSE(rig.form.Busy());
+  }
+}
+
+// Each register the file changed is written once; what it left as it was
+// costs no transfer.
+TEST_F(ProfileTransferScenario, ImportWritesEachChangedRegisterOnce) {
+  PrepareSourceProfile(source.mouse);
+  source.Load(1);
+  ASSERT_EQ(source.form.ReadProfileForExport(), 1);
+  PrepareTargetProfile(target.mouse);
+  target.Load(2);
+  ASSERT_EQ(target.form.ApplyProfileFile(source.FileOf(1)), 1);
+  std::vector<int> changed;
+  for (int r = 0; r < 8192; ++r)
+    if (r != kProfileRegister && target.form.Protocol().Entry(r).changed) changed.push_back(r);
+  ASSERT_EQ(target.form.WriteImportedProfile(), 1);
+
+  std::vector<int> written;
+  for (const auto& report : target.mouse.ReceivedReports())
+    if (report.size() > 4 && report[1] == 0xDE) written.push_back(report[2] | report[4] << 8);
+  std::sort(written.begin(), written.end());
+  EXPECT_EQ(written, changed);
+  EXPECT_EQ(target.view.boxes.back().progressRange,
+            static_cast<int>(target.form.TransferList().size()));
 }
 
 TEST_F(ProfileTransferScenario, StandardProfileReadsNothingFromTheMouse) {
