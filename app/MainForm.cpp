@@ -117,7 +117,8 @@ void CMainForm::OnTimer(int id) {
     case timer_id::kSaveAll: SaveAllChangesStep(); break;
     case timer_id::kSaveProfile: SaveProfileStep(); break;
     case timer_id::kFactoryRestore: FactoryRestoreStep(); break;
-    case timer_id::kLevelRefresh: ApplyLevelEnable(true); break;
+    // While a box is up the form's controls stay disabled under it.
+    case timer_id::kLevelRefresh: ApplyLevelEnable(!busy_); break;
     case timer_id::kReadList: ReadRegisterListStep(); break;
     case timer_id::kWriteList: WriteRegisterListStep(); break;
     case timer_id::kMacroRead:

@@ -331,6 +331,10 @@ TEST_F(MainFormScenario, ApplyWithManyChangesWritesOnlyTheCurrentProfile) {
   EXPECT_NE(mouse.Register(0x3A), 0x05);
   EXPECT_EQ(mouse.Register(0xA6) & 0x13, 0x11);
   EXPECT_FALSE(form.Busy());
+  // The level refresh ran all through the box and left the sliders alone.
+  EXPECT_GT(view.ticksById[timer_id::kLevelRefresh], 0);
+  for (int slider = form_id::kFirstSlider; slider < form_id::kFirstSlider + 4; ++slider)
+    EXPECT_FALSE(view.boxes[0].enabledAtClose[slider]) << slider;
 }
 
 TEST_F(MainFormScenario, ClosingOnProfileThreeShowsItAtTheNextStart) {

@@ -69,7 +69,10 @@ void TestFormView::SetBoxProgress(int position) {
 }
 
 void TestFormView::CloseBox(int result) {
-  if (!openBoxes_.empty()) boxes[openBoxes_.back()].closedWith = result;
+  if (openBoxes_.empty()) return;
+  Box& box = boxes[openBoxes_.back()];
+  box.closedWith = result;
+  box.enabledAtClose = enabled;
 }
 
 int TestFormView::RunDeviceSelection(const std::vector<std::wstring>& entries,

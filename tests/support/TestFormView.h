@@ -21,6 +21,8 @@ class TestFormView : public FormView, private KeyFieldView, private KeyboardStat
     int progressRange;
     std::optional<int> closedWith;  // set when the logic closed it
     std::vector<int> progress;
+    // Which controls were enabled when the logic closed it.
+    std::map<int, bool> enabledAtClose;
   };
   // A scripted selection: entries highlighted one after another, then the
   // result (-1 cancels).
