@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "app/FormIds.h"
+#include "editions/Edition.h"
 
 namespace {
 
@@ -11,6 +12,9 @@ constexpr int kCommandIds[] = {form_id::kDone,    form_id::kImport,
                                form_id::kApply,   form_id::kSensitivityReset,
                                form_id::kButtonsReset, form_id::kInformation};
 constexpr int kCommandPictures[] = {180, 185, 186, 187, 188, 198, 200, 238};
+// Commands 1006..1009 (import, export, factory, apply) carry tooltips.
+constexpr std::size_t kFirstTippedCommand = 1;
+constexpr std::size_t kTippedCommands = 4;
 
 constexpr int kFirstTabPreview = 201;
 constexpr int kBigPreview = 1022;
@@ -23,6 +27,14 @@ constexpr int kSliderPictures[4][4] = {
     {231, 229, 643, 641}, {233, 229, 645, 641}, {232, 230, 644, 642}, {234, 230, 646, 642}};
 constexpr int kInitialSliderRange = 32;
 
+constexpr int kListItemHeight = 18;
+constexpr int kListTiles = 647;
+constexpr int kListScrollBars = 282;
+constexpr COLORREF kListText = RGB(217, 218, 219);
+constexpr COLORREF kListBackground = RGB(52, 62, 64);
+constexpr COLORREF kListSelectedText = RGB(162, 188, 206);
+constexpr COLORREF kListSelectedBackground = RGB(10, 82, 126);
+
 }  // namespace
 
 void SMainFormControls::Build(HWND form, HFONT groupFont) {
@@ -30,16 +42,17 @@ void SMainFormControls::Build(HWND form, HFONT groupFont) {
   BuildProfileArea(form);
   BuildSensitivity(form);
   BuildGroups(form);
-  for (int group = 0; group < kGroups; ++group) {
-    SendMessageW(lists[static_cast<std::size_t>(group)].Window(), WM_SETFONT,
-                 reinterpret_cast<WPARAM>(groupFont), FALSE);
-  }
+  for (int group = 0; group < kGroups; ++group) BuildList(form, group, groupFont);
 }
 
 void SMainFormControls::BuildCommands(HWND form) {
   for (std::size_t n = 0; n < commands.size(); ++n) {
     commands[n].Attach(form, kCommandIds[n]);
     commands[n].SetBitmap(kCommandPictures[n]);
+  }
+  for (std::size_t n = 0; n < kTippedCommands; ++n) {
+    commands[kFirstTippedCommand + n].SetToolTipText(
+        Text(static_cast<TextId>(IDS_TIP_IMPORT + static_cast<int>(n))));
   }
   pencil.Attach(form, form_id::kPencil);
   pencil.SetBitmap(199);
@@ -54,11 +67,13 @@ void SMainFormControls::BuildCommands(HWND form) {
 }
 
 // Each tab carries its small preview as a child, at the same place in
-// the tab as the template puts it over the tab.
+// the tab as the template puts it over the tab; the tab then takes its
+// patch afresh, so that the preview survives the tab's repaints.
 void SMainFormControls::BuildProfileArea(HWND form) {
   for (int p = 0; p < 4; ++p) {
     const auto slot = static_cast<std::size_t>(p);
     tabs[slot].Attach(form, form_id::kFirstProfileTab + p);
+    tabs[slot].SetToolTipText(Text(static_cast<TextId>(IDS_TIP_TAB_0 + p)));
     HWND preview = GetDlgItem(form, kFirstTabPreview + p);
     RECT previewRect;
     RECT tabRect;
@@ -69,6 +84,7 @@ void SMainFormControls::BuildProfileArea(HWND form) {
     SetParent(preview, tabs[slot].Window());
     SetWindowPos(preview, HWND_TOP, previewRect.left - tabRect.left,
                  previewRect.top - tabRect.top, 0, 0, SWP_NOSIZE | SWP_NOACTIVATE);
+    tabs[slot].RequestNewPatch();
   }
   bigPreview.Attach(form, kBigPreview);
   bigPreview.SetMode(PreviewMode::Stretch);
@@ -98,14 +114,26 @@ void SMainFormControls::BuildGroups(HWND form) {
     const auto slot = static_cast<std::size_t>(g);
     titles[slot].Attach(form, form_id::kGroupTitles + g);
     keyClear[slot].Attach(form, form_id::kGroupKeyClear + g);
-    keyClear[slot].SetPictures(283 + 6 * g, 283 + 6 * g, 416 + 6 * g, 417 + 6 * g);
+    keyClear[slot].SetLookPictures(283 + 6 * g, 283 + 6 * g, 416 + 6 * g, 417 + 6 * g);
     macro[slot].Attach(form, form_id::kGroupMacro + g);
-    macro[slot].SetPictures(285 + 6 * g, 285 + 6 * g, 418 + 6 * g, 419 + 6 * g);
+    macro[slot].SetLookPictures(285 + 6 * g, 285 + 6 * g, 418 + 6 * g, 419 + 6 * g);
     script[slot].Attach(form, form_id::kGroupScript + g);
-    script[slot].SetPictures(287 + 6 * g, 287 + 6 * g, 420 + 6 * g, 421 + 6 * g);
-    lists[slot].Attach(form, form_id::kGroupLists + g);
+    script[slot].SetLookPictures(287 + 6 * g, 287 + 6 * g, 420 + 6 * g, 421 + 6 * g);
     ShowGroupMode(form, g, 0);
   }
+}
+
+// The wrapper takes the list's place and id, so the form keeps reaching
+// the list through the id; the list's own colours are set before that.
+void SMainFormControls::BuildList(HWND form, int group, HFONT font) {
+  const auto slot = static_cast<std::size_t>(group);
+  auto& list = lists[slot];
+  list.Attach(form, form_id::kGroupLists + group);
+  list.SetColours(kListText, kListBackground, kListSelectedText, kListSelectedBackground);
+  list.SetBackgroundPicture(kListTiles);
+  SendMessageW(list.Window(), WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+  SendMessageW(list.Window(), LB_SETITEMHEIGHT, 0, kListItemHeight);
+  listBars[slot].Attach(kListScrollBars, form, form_id::kGroupLists + group);
 }
 
 void SMainFormControls::ShowGroupMode(HWND form, int group, int mode) {
@@ -115,5 +143,5 @@ void SMainFormControls::ShowGroupMode(HWND form, int group, int mode) {
                               0, LR_SHARED);
   SendMessageW(frameWindow, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(picture));
   const int title = (mode == 0 ? 452 : 476) + 4 * group;
-  titles[static_cast<std::size_t>(group)].SetPictures(title, title + 1, title + 2, title + 3);
+  titles[static_cast<std::size_t>(group)].SetLookPictures(title, title + 1, title + 2, title + 3);
 }

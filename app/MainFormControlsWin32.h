@@ -1,29 +1,29 @@
-// Every control object of the main form's template, with the pictures the
-// form gives them when it builds its controls. One member per kind of
-// control, so that a kind can be drawn by another class later.
+// Every control object of the main form's template, with the pictures,
+// colours and tooltips the form gives them when it builds its controls.
 #pragma once
 
 #include <windows.h>
 
 #include <array>
 
-#include "app/FunctionListWin32.h"
-#include "app/StatePictureButtonWin32.h"
 #include "skin/BitmapProgressBar.h"
 #include "skin/BitmapSliderEx.h"
 #include "skin/ButtonST.h"
-#include "skin/HoverButtonEx2.h"
+#include "skin/ColorListBoxEx.h"
+#include "skin/HoverButtonEx3.h"
 #include "skin/ImagePreviewStatic.h"
+#include "skin/SkinScrollWnd.h"
+#include "skin/xSkinButtonEx.h"
 
-using ProfileTab = CHoverButtonEx2;
-using GroupTitleButton = CStatePictureButton;
-using GroupButton = CStatePictureButton;
-using FunctionList = CFunctionList;
+using ProfileTab = CHoverButtonEx3;
+using GroupTitleButton = CxSkinButtonEx;
+using GroupButton = CxSkinButton;
+using FunctionList = CColorListBoxEx;
 
 struct SMainFormControls {
   static constexpr int kGroups = 6;
   // Caption rectangles inside a profile tab and a group title button.
-  static constexpr RECT kTabCaption{38, 3, 138, 28};
+  static constexpr RECT kTabCaption{42, 7, 148, 24};
   static constexpr RECT kTitleCaption{11, 8, 136, 26};
 
   // Attaches every control of `form` and gives it its pictures.
@@ -46,10 +46,12 @@ struct SMainFormControls {
   std::array<GroupButton, kGroups> macro;
   std::array<GroupButton, kGroups> script;
   std::array<FunctionList, kGroups> lists;
+  std::array<CSkinScrollWnd, kGroups> listBars;
 
  private:
   void BuildCommands(HWND form);
   void BuildProfileArea(HWND form);
   void BuildSensitivity(HWND form);
   void BuildGroups(HWND form);
+  void BuildList(HWND form, int group, HFONT font);
 };

@@ -115,7 +115,9 @@ int CMainForm::WriteAttachmentFile(const std::wstring& profileFilePath) {
 }
 
 void CMainForm::ImportProfileFromDialog() {
+  BeginModalBox();
   const std::optional<std::wstring> path = view_->ChooseProfileFile(folders_.LibraryFolder());
+  EndModalBox();
   if (path) ImportProfile(*path);
 }
 

@@ -8,29 +8,21 @@ namespace {
 
 constexpr int kDefaultBigPicture = 1021;
 constexpr int kBigPreview = 1022;
-constexpr COLORREF kSelectedCaption = RGB(255, 255, 255);
-constexpr COLORREF kCaption = RGB(170, 180, 184);
+constexpr COLORREF kCaption = RGB(200, 200, 200);
+constexpr COLORREF kInactiveCaption = RGB(115, 130, 135);
 
 }  // namespace
 
-// The pressed tab shows its lit picture, the others their normal one.
-void CSkinMainForm::ShowTabPicture(int profile) {
-  const auto slot = static_cast<std::size_t>(profile);
-  const int picture = profile == pressedTab_ ? tabHot_[slot] : tabNormal_[slot];
-  if (picture != 0) controls_.tabs[slot].SetBitmap(picture);
-  controls_.tabs[slot].SetActive(profile == pressedTab_);
-}
-
 void CSkinMainForm::SetTabCaption(int profile, const std::wstring& name) {
   controls_.tabs[static_cast<std::size_t>(profile & 3)].SetCaption(
-      name, groupFont_.Get(), &SMainFormControls::kTabCaption, kSelectedCaption, kCaption);
+      name, groupFont_.Get(), &SMainFormControls::kTabCaption, kCaption, kInactiveCaption);
 }
 
-void CSkinMainForm::SetTabPictures(int profile, int normalPicture, int hotPicture) {
-  const auto slot = static_cast<std::size_t>(profile & 3);
-  tabNormal_[slot] = normalPicture;
-  tabHot_[slot] = hotPicture;
-  ShowTabPicture(profile & 3);
+// The lit picture of the pair is the selected state of the tab's own strip.
+void CSkinMainForm::SetTabPictures(int profile, int normalPicture, int) {
+  auto& tab = controls_.tabs[static_cast<std::size_t>(profile & 3)];
+  tab.SetBitmap(normalPicture);
+  tab.RequestNewPatch();
 }
 
 void CSkinMainForm::ShowTabPreview(int profile, const std::wstring& picturePath) {
@@ -49,8 +41,7 @@ void CSkinMainForm::HideTabPreview(int profile) {
 }
 
 void CSkinMainForm::ClearTabSelected(int profile) {
-  if (pressedTab_ == profile) pressedTab_ = -1;
-  ShowTabPicture(profile & 3);
+  controls_.tabs[static_cast<std::size_t>(profile & 3)].SetSelected(false);
 }
 
 void CSkinMainForm::RepaintTab(int profile) {

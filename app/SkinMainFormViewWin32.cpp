@@ -5,6 +5,7 @@
 
 #include "app/DeviceSelectionDlgWin32.h"
 #include "app/FormIds.h"
+#include "app/ProfileFileDialogWin32.h"
 #include "app/ShowMessageWin32.h"
 #include "app/SkinMainFormWin32.h"
 #include "skin/Pictures.h"
@@ -79,6 +80,11 @@ void CSkinMainForm::EnableControl(int id, bool enable) {
     controls_.sliders[static_cast<std::size_t>(slider)].Enable(enable);
     return;
   }
+  // A function list sits inside its scroll-bar wrapper: both follow.
+  if (IsFunctionList(id)) {
+    EnableWindow(controls_.lists[static_cast<std::size_t>(id - form_id::kGroupLists)].Window(),
+                 enable);
+  }
   EnableWindow(Item(id), enable);
 }
 
@@ -104,8 +110,8 @@ void CSkinMainForm::SetFrameButtonsEnabled(bool enable) {
 void CSkinMainForm::SetControlText(int id, const std::wstring& text) {
   const int group = id - form_id::kGroupTitles;
   if (group >= 0 && group < form_id::kGroupCount) {
-    controls_.titles[static_cast<std::size_t>(group)].SetCaption(text, groupFont_.Get(),
-                                                                 SMainFormControls::kTitleCaption);
+    controls_.titles[static_cast<std::size_t>(group)].SetCaption(
+        text, groupFont_.Get(), &SMainFormControls::kTitleCaption);
     return;
   }
   SetWindowTextW(Item(id), text.c_str());
@@ -178,8 +184,7 @@ void CSkinMainForm::ShowButtonGroupMode(int group, int mode) {
 }
 
 void CSkinMainForm::PressProfileTab(int profile) {
-  pressedTab_ = profile;
-  for (int p = 0; p < 4; ++p) ShowTabPicture(p);
+  for (int p = 0; p < 4; ++p) controls_.tabs[static_cast<std::size_t>(p)].SetSelected(p == profile);
 }
 
 void CSkinMainForm::ShowStopMessage(const std::wstring& text) {
@@ -223,6 +228,23 @@ void CSkinMainForm::CloseBox(int result) {
     box_.CloseBox();
   }
 }
+
+std::optional<std::wstring> CSkinMainForm::RunExportBox(const std::wstring& name,
+                                                       const std::wstring& folder) {
+  box_.SetKind(345);
+  box_.SetName(name);
+  box_.SetPath(folder);
+  if (box_.DoModal(Window()) != IDOK) return std::nullopt;
+  return box_.Path();
+}
+
+std::optional<std::wstring> CSkinMainForm::ChooseProfileFile(const std::wstring& folder) {
+  return ChooseProfileFileToOpen(Window(), folder);
+}
+
+// The macro and script buttons are not forwarded to the logic until the
+// editor window exists, so nothing reaches this but a cancelled edit.
+int CSkinMainForm::RunScriptEditor(const EditorHandOver&) { return 2; }
 
 int CSkinMainForm::RunDeviceSelection(const std::vector<std::wstring>& entries,
                                       DeviceSelectionListener& listener) {

@@ -97,6 +97,8 @@ bool CSkinMainForm::OnFormCommand(int id) {
   using namespace form_id;
   switch (id) {
     case kDone: logic_->OnDone(); return true;
+    case kImport: logic_->ImportProfileFromDialog(); return true;
+    case kExport: logic_->ExportProfile(); return true;
     case kFactory: logic_->RestoreFactoryProfile(); return true;
     case kApply: logic_->ApplyProfile(); return true;
     case kSensitivityReset: logic_->ResetSensitivityToPrevious(); return true;
@@ -214,16 +216,6 @@ INT_PTR CSkinMainForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
         return brush;
       }
       break;
-    case WM_MEASUREITEM:
-      CFunctionList::Measure(*reinterpret_cast<MEASUREITEMSTRUCT*>(lParam));
-      return TRUE;
-    case WM_DRAWITEM: {
-      const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
-      const int group = GroupOf(static_cast<int>(item.CtlID), form_id::kGroupLists);
-      if (group < 0) break;
-      controls_.lists[static_cast<std::size_t>(group)].Draw(item);
-      return TRUE;
-    }
     case kEndForm:
       End(IDCANCEL);
       return TRUE;

@@ -87,6 +87,10 @@ class CSkinMainForm final : public CSkinFrameDlg, private FormView, private CPro
                                                const std::wstring& picturePath) override;
   void RunModeSwitcherBox(const std::array<std::wstring, 4>& profileNames) override;
   void CloseBox(int result) override;
+  std::optional<std::wstring> RunExportBox(const std::wstring& name,
+                                           const std::wstring& folder) override;
+  std::optional<std::wstring> ChooseProfileFile(const std::wstring& folder) override;
+  int RunScriptEditor(const EditorHandOver& handOver) override;
   int RunDeviceSelection(const std::vector<std::wstring>& entries,
                          DeviceSelectionListener& listener) override;
   void SwitchOffPointerAcceleration() override;
@@ -105,7 +109,6 @@ class CSkinMainForm final : public CSkinFrameDlg, private FormView, private CPro
   void ShowBigPreview(const std::wstring& picturePath) override;
   void ShowDefaultBigPicture(int picture) override;
   void DrawProfileName(bool show) override;
-  void ShowTabPicture(int profile);
 
   CInstanceMutex mutex_;
   SystemClock clock_;
@@ -129,7 +132,4 @@ class CSkinMainForm final : public CSkinFrameDlg, private FormView, private CPro
   int page_ = -1;
   std::map<int, bool> wanted_;
   bool nameShown_ = false;
-  std::array<int, 4> tabNormal_{};
-  std::array<int, 4> tabHot_{};
-  int pressedTab_ = -1;
 };

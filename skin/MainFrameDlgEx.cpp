@@ -41,6 +41,9 @@ BOOL CMainFrameDlgEx::OnInitDialog() {
   web_.SetBitmap(kWebPicture);
   minimise_.SetBitmap(kMinimisePicture);
   closeButton_.SetBitmap(kClosePicture);
+  web_.SetToolTipText(Text(IDS_TIP_WEB));
+  minimise_.SetToolTipText(L"Minimized");
+  closeButton_.SetToolTipText(L"Close");
   const BOOL result = CSkinBGDlg::OnInitDialog();
   shadow_.CreateShadow(Window());
   if (content_ != nullptr && content_->Create(Window())) {

@@ -57,7 +57,6 @@ BOOL CSkinDlgEx::OnInitDialog() {
   }
   folderBrowse_.Attach(Window(), IDC_FOLDER_BROWSE);
   folderBrowse_.SetBitmap(kFolderBrowsePicture);
-  defaultPictureButton_.Attach(Window(), IDC_DEFAULT_PICTURE);
   preview_.Attach(Window(), IDC_PICTURE_PREVIEW);
   preview_.SetMode(PreviewMode::Stretch);
   bar_.Attach(Window(), IDC_BAR);
@@ -84,7 +83,7 @@ void CSkinDlgEx::ShowText(int id, const std::wstring& text) {
 void CSkinDlgEx::OpenPanel() {
   switch (kind_) {
     case 342:
-      defaultPictureButton_.SetBitmap(defaultPicture_);
+      ShowDefaultPicture();
       ShowPicture(path_.empty() || path_.back() == L'\\' ? L"" : path_);
       break;
     case 344:
@@ -106,6 +105,14 @@ void CSkinDlgEx::OpenPanel() {
   panel_->path = path_;
   panel_->Create(Window());
   FollowPanel();
+}
+
+// One whole picture, stretched to the place the preview takes.
+void CSkinDlgEx::ShowDefaultPicture() {
+  HANDLE picture = LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(defaultPicture_),
+                              IMAGE_BITMAP, 0, 0, LR_SHARED);
+  SendDlgItemMessageW(Window(), IDC_DEFAULT_PICTURE, STM_SETIMAGE, IMAGE_BITMAP,
+                      reinterpret_cast<LPARAM>(picture));
 }
 
 // The chosen picture when it can be shown, else the default one.
@@ -155,6 +162,7 @@ void CSkinDlgEx::BrowseFolder() {
   ofn.lpstrFilter = L"Mouse Profile Files (*.pof)\0*.pof\0All Files (*.*)\0*.*\0";
   ofn.lpstrFile = file;
   ofn.nMaxFile = static_cast<DWORD>(std::size(file));
+  ofn.lpstrInitialDir = path_.empty() ? nullptr : path_.c_str();
   ofn.Flags = OFN_NOCHANGEDIR | OFN_HIDEREADONLY;
   if (!GetOpenFileNameW(&ofn)) return;
   const std::wstring chosen = file;

@@ -57,6 +57,7 @@ class CSkinDlgEx : public CSkinBGDlg {
   void FollowPanel();
   void BrowseFolder();
   void ShowPicture(const std::wstring& path);
+  void ShowDefaultPicture();
 
   int kind_ = 346;
   int panelPicture_ = 156;
@@ -71,7 +72,6 @@ class CSkinDlgEx : public CSkinBGDlg {
   CBitmapProgressBar bar_;
   CBitmapProgressBar spinner_;
   CHoverButtonEx folderBrowse_;
-  CHoverButtonEx defaultPictureButton_;
   CImagePreviewStatic preview_;
   CWndShadow shadow_;
   std::unique_ptr<CSkinFrame1> panel_;

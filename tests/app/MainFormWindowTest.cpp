@@ -38,6 +38,8 @@ constexpr int kDeviceCombo = 1000;
 constexpr int kInformation = 1033;
 constexpr int kFirstModeText = 1729;
 constexpr int kProfileNameField = 2005;
+constexpr int kExport = 1007;
+constexpr int kBoxFolderText = 1036;
 // Time for a freshly shown page and its layered windows to be painted
 // before a screenshot.
 constexpr DWORD kPaintSettle = 1500;
@@ -89,6 +91,7 @@ class MainFormWindowTest : public ::testing::Test {
     RegDeleteKeyValueW(HKEY_CURRENT_USER, L"Software\\Mirel", L"AP Startup Profile");
   }
   void TearDown() override {
+    RegDeleteKeyValueW(HKEY_CURRENT_USER, L"Software\\Mirel", L"User Library Path");
     SetEnvironmentVariableW(L"MIREL_VIRTUAL_MOUSE", nullptr);
     DeleteFileW(statePath_.c_str());
     RemoveDirectoryW(folder_.c_str());
@@ -184,6 +187,43 @@ TEST_F(MainFormWindowTest, TheInformationAndEditBoxesShowTheProfileNames) {
 
   PostMessageW(frame, WM_CLOSE, 0, 0);
   EXPECT_EQ(program.WaitForExit(10s), 0u);
+}
+
+// The export box starts in the remembered folder with the profile's name;
+// a typed name and OK write the profile file and its attachment there.
+TEST_F(MainFormWindowTest, ExportWritesBothFilesUnderTheTypedName) {
+  RegSetKeyValueW(HKEY_CURRENT_USER, L"Software\\Mirel", L"User Library Path", REG_SZ,
+                  folder_.c_str(), static_cast<DWORD>((folder_.size() + 1) * sizeof(wchar_t)));
+  CTestProcess program(PathFromEnvironment("MIREL_EXE_ZH_TW"));
+  HWND form = StartOnSettingsPage(program);
+  ASSERT_NE(form, nullptr);
+  HWND frame = WaitForWindowWithControl(program.Id(), kFrameMinimise, 5s);
+
+  Click(form, kExport);
+  HWND panel = WaitForWindowWithControl(program.Id(), kProfileNameField, 20s);
+  ASSERT_NE(panel, nullptr);
+  HWND box = GetWindow(panel, GW_OWNER);
+  HWND name = GetDlgItem(panel, kProfileNameField);
+  EXPECT_EQ(EditText(name), L"一般");
+  const std::wstring shownFolder =
+      folder_.size() > 32 ? folder_.substr(0, 27) + L"..." : folder_;
+  EXPECT_EQ(WindowTextOf(GetDlgItem(box, kBoxFolderText)), shownFolder);
+  Sleep(kPaintSettle);
+  EXPECT_TRUE(SaveWindowScreenshot(box, L"export-box.bmp"));
+  SendMessageW(name, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"sniper"));
+  PostMessageW(GetDlgItem(panel, IDOK), BM_CLICK, 0, 0);
+
+  const std::wstring profileFile = folder_ + L"\\sniper.POF";
+  const std::wstring attachment = folder_ + L"\\sniper.ATT";
+  const auto exists = [](const std::wstring& path) {
+    return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+  };
+  EXPECT_TRUE(WaitUntil([&] { return exists(profileFile) && exists(attachment); }, 10s));
+
+  PostMessageW(frame, WM_CLOSE, 0, 0);
+  EXPECT_EQ(program.WaitForExit(10s), 0u);
+  DeleteFileW(profileFile.c_str());
+  DeleteFileW(attachment.c_str());
 }
 
 // With two mice plugged in the program asks which one to use; the chosen

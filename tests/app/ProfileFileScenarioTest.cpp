@@ -98,6 +98,7 @@ TEST_F(ProfileFileScenario, ExportedProfileArrivesInAnotherMouseAndProfile) {
   target.view.chosenFiles.push_back(kStick + L"\\sniper.POF");
   target.form.ImportProfileFromDialog();
   EXPECT_EQ(target.view.openFileFolders, std::vector<std::wstring>{kLibrary});
+  EXPECT_EQ(target.view.openFileFrameButtons, std::vector<bool>{false});
   EXPECT_EQ(target.view.boxes.back().kind, 349);
   EXPECT_TRUE(target.view.stopMessages.empty());
 

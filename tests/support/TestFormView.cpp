@@ -129,6 +129,7 @@ std::optional<std::wstring> TestFormView::RunExportBox(const std::wstring& name,
 
 std::optional<std::wstring> TestFormView::ChooseProfileFile(const std::wstring& folder) {
   openFileFolders.push_back(folder);
+  openFileFrameButtons.push_back(frameButtonsEnabled.value_or(true));
   if (chosenFiles.empty()) return std::nullopt;
   std::wstring path = chosenFiles.front();
   chosenFiles.pop_front();

@@ -146,6 +146,8 @@ class TestFormView : public FormView, private KeyFieldView, private KeyboardStat
   // The open-file dialog: the files chosen, in order; none left: cancel.
   std::deque<std::wstring> chosenFiles;
   std::vector<std::wstring> openFileFolders;
+  // Whether the frame's buttons were usable while each dialog was open.
+  std::vector<bool> openFileFrameButtons;
   std::optional<std::wstring> ChooseProfileFile(const std::wstring& folder) override;
   int RunDeviceSelection(const std::vector<std::wstring>& entries,
                          DeviceSelectionListener& listener) override;
