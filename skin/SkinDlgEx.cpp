@@ -41,6 +41,8 @@ bool CSkinDlgEx::ProgressKind() const {
 }
 
 BOOL CSkinDlgEx::OnInitDialog() {
+  // A panel left from an earlier run would take this run's OK and Cancel.
+  panel_.reset();
   CWndShadow::Initialize();
   SetKind(kind_);
   font_.Reset(CreateFontW(-13, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,

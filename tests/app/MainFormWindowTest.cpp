@@ -38,7 +38,10 @@ constexpr int kDeviceCombo = 1000;
 constexpr int kInformation = 1033;
 constexpr int kFirstModeText = 1729;
 constexpr int kProfileNameField = 2005;
+constexpr int kImport = 1006;
 constexpr int kExport = 1007;
+// The file-name box of the system's open-file dialog.
+constexpr int kOpenFileName = 1148;
 constexpr int kBoxFolderText = 1036;
 // Time for a freshly shown page and its layered windows to be painted
 // before a screenshot.
@@ -75,6 +78,18 @@ void Choose(HWND form, int group, int item) {
                reinterpret_cast<LPARAM>(list));
 }
 
+// A profile's display name as the program keeps it; empty when none is kept.
+std::wstring StoredProfileName(int profile) {
+  wchar_t name[64] = L"";
+  DWORD size = sizeof(name);
+  const std::wstring value = L"Profile #" + std::to_wstring(profile);
+  if (RegGetValueW(HKEY_CURRENT_USER, L"Software\\Mirel", value.c_str(), RRF_RT_REG_SZ, nullptr,
+                   name, &size) != ERROR_SUCCESS) {
+    return L"";
+  }
+  return name;
+}
+
 bool Shown(HWND form, int id) { return IsWindowVisible(GetDlgItem(form, id)) != FALSE; }
 bool Enabled(HWND form, int id) { return IsWindowEnabled(GetDlgItem(form, id)) != FALSE; }
 
@@ -92,6 +107,7 @@ class MainFormWindowTest : public ::testing::Test {
   }
   void TearDown() override {
     RegDeleteKeyValueW(HKEY_CURRENT_USER, L"Software\\Mirel", L"User Library Path");
+    RegDeleteKeyValueW(HKEY_CURRENT_USER, L"Software\\Mirel", L"Profile #1");
     SetEnvironmentVariableW(L"MIREL_VIRTUAL_MOUSE", nullptr);
     DeleteFileW(statePath_.c_str());
     RemoveDirectoryW(folder_.c_str());
@@ -191,7 +207,9 @@ TEST_F(MainFormWindowTest, TheInformationAndEditBoxesShowTheProfileNames) {
 
 // The export box starts in the remembered folder with the profile's name;
 // a typed name and OK write the profile file and its attachment there.
-TEST_F(MainFormWindowTest, ExportWritesBothFilesUnderTheTypedName) {
+// The open-file dialog of import then brings them into profile 1, whose
+// name becomes the exported one.
+TEST_F(MainFormWindowTest, AnExportedProfileComesBackThroughImport) {
   RegSetKeyValueW(HKEY_CURRENT_USER, L"Software\\Mirel", L"User Library Path", REG_SZ,
                   folder_.c_str(), static_cast<DWORD>((folder_.size() + 1) * sizeof(wchar_t)));
   CTestProcess program(PathFromEnvironment("MIREL_EXE_ZH_TW"));
@@ -219,6 +237,22 @@ TEST_F(MainFormWindowTest, ExportWritesBothFilesUnderTheTypedName) {
     return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES;
   };
   EXPECT_TRUE(WaitUntil([&] { return exists(profileFile) && exists(attachment); }, 10s));
+  EXPECT_TRUE(WaitUntil([&] { return Enabled(frame, kFrameMinimise); }, 10s));
+
+  Click(form, kFirstTab + 1);
+  EXPECT_TRUE(WaitUntil([&] { return Shown(form, kPencil); }, 5s));
+  Click(form, kImport);
+  HWND chooser = WaitForWindowWithControl(program.Id(), kOpenFileName, 10s);
+  ASSERT_NE(chooser, nullptr);
+  EXPECT_FALSE(Enabled(frame, kFrameMinimise));
+  SendMessageW(GetDlgItem(chooser, kOpenFileName), WM_SETTEXT, 0,
+               reinterpret_cast<LPARAM>(profileFile.c_str()));
+  PostMessageW(GetDlgItem(chooser, IDOK), BM_CLICK, 0, 0);
+  EXPECT_TRUE(WaitUntil([] { return StoredProfileName(1) == L"一般"; }, 20s));
+  // The name arrives before the registers go to the mouse behind the
+  // writing box; the program is left alone until that box is gone.
+  WaitUntil([&] { return !Enabled(frame, kFrameMinimise); }, 2s);
+  EXPECT_TRUE(WaitUntil([&] { return Enabled(frame, kFrameMinimise); }, 30s));
 
   PostMessageW(frame, WM_CLOSE, 0, 0);
   EXPECT_EQ(program.WaitForExit(10s), 0u);

@@ -149,6 +149,12 @@ TEST_F(SkinBoxWindowTest, PanelOkAndCloseEndTheBoxOnce) {
   box_.CloseBox();
   Pump(50);
   EXPECT_EQ(box_.Window(), nullptr);
+  // A progress box after a box with a panel ends on OK as well.
+  Open(340, L"", 8);
+  EXPECT_EQ(box_.Panel(), nullptr);
+  box_.PanelOK();
+  Pump(50);
+  EXPECT_EQ(box_.Window(), nullptr);
 }
 
 }  // namespace
