@@ -1,12 +1,10 @@
 #!/usr/bin/env bash
 # Runs the skin gallery and the main form's window test under Wine and
-# keeps small PNGs of what they showed for the README, with a sheet of the
-# controls' state pictures.
+# keeps small PNGs of what they showed for the README.
 # Usage: gallery-screenshots.sh <windows build dir> <MirelGallery.exe> <output dir>
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 build=$1 gallery=$2 out=$3
-edition=$(basename "$(dirname "$gallery")")
 work="$build/gallery-run"
 rm -rf "$work" && mkdir -p "$work" "$out"
 (cd "$work" && "$here/with-wine.sh" "$build" "$here/wine-exec.sh" "$build" "$gallery")
@@ -18,8 +16,4 @@ convert "$build/artifacts/settings-page-group-modes.bmp" -resize 50% "$out/main-
 convert "$shots/frame-151.bmp" "$shots/frame-153.bmp" -resize 60% +append "$out/small-pages.png"
 convert "$shots/box-648.bmp" "$shots/box-339.bmp" "$shots/box-344.bmp" -resize 60% +append \
   "$out/message-boxes.png"
-pictures="$build/pictures/$edition"
-convert -background '#262c2e' "$pictures/188.bmp" "$pictures/235.bmp" "$pictures/205.bmp" \
-  "$pictures/192.bmp" "$pictures/452.bmp" "$pictures/226.bmp" "$pictures/225.bmp" \
-  "$pictures/170.bmp" "$pictures/182.bmp" -fill '#262c2e' -opaque '#00ff00' -opaque '#a0a0a0' \
-  -bordercolor '#262c2e' -border 6 -gravity west -append "$out/controls.png"
+convert "$shots/controls.bmp" -resize 75% "$out/controls.png"
