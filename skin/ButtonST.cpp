@@ -109,6 +109,10 @@ LRESULT CButtonST::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
       return 0;
     case WM_ERASEBKGND:
       return 1;
+    // The button control would draw its own plain face at once.
+    case WM_ENABLE:
+      InvalidateRect(window_, nullptr, FALSE);
+      return 0;
     case BM_SETSTATE: {
       const LRESULT result = DefSubclassProc(window_, message, wParam, lParam);
       InvalidateRect(window_, nullptr, FALSE);

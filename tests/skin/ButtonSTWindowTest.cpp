@@ -21,6 +21,11 @@ class ButtonSTWindowTest : public ::testing::Test {
 
   COLORREF At(int x, int y) {
     RedrawWindow(button_.Window(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+    return Shown(x, y);
+  }
+
+  // What the button shows without being asked to repaint.
+  COLORREF Shown(int x, int y) {
     Pump(50);
     HDC dc = GetDC(button_.Window());
     const COLORREF colour = GetPixel(dc, x, y);
@@ -42,6 +47,16 @@ TEST_F(ButtonSTWindowTest, GreenOfThePictureShowsTheBackground) {
   EXPECT_EQ(At(2, 2), kPressed);
   SendMessageW(button_.Window(), BM_SETSTATE, FALSE, 0);
   EXPECT_EQ(At(2, 2), kNormal);
+}
+
+// The button control draws its own plain face when it is disabled; the
+// form disables the level buttons under every box.
+TEST_F(ButtonSTWindowTest, DisablingKeepsThePicture) {
+  ASSERT_TRUE(button_.SetPicture(226));
+  const COLORREF middle = At(30, 6);
+  EnableWindow(button_.Window(), FALSE);
+  EXPECT_EQ(Shown(2, 2), kNormal);
+  EXPECT_EQ(Shown(30, 6), middle);
 }
 
 TEST_F(ButtonSTWindowTest, MissingPictureShowsOnlyTheBackground) {
